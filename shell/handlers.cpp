@@ -1,0 +1,89 @@
+#include "shell/handlers.h"
+
+#include "shell/window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+std::function<void(const QString&)>& errorSink()
+{
+    static std::function<void(const QString&)> sink;
+    return sink;
+}
+
+std::function<void()>& programEnd()
+{
+    static std::function<void()> end;
+    return end;
+}
+
+bool ended = false;
+
+} // namespace
+
+void showError(const QString& message)
+{
+    if (errorSink()) {
+        errorSink()(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message, QMessageBox::Ok);
+    box.exec();
+}
+
+void setErrorSink(std::function<void(const QString&)> sink)
+{
+    errorSink() = std::move(sink);
+}
+
+void runHandler(const std::function<void()>& handler) noexcept
+{
+    try {
+        try {
+            handler();
+        } catch (const PictureError& e) {
+            showError(e.message());
+        } catch (const std::exception& e) {
+            showError(QString::fromLocal8Bit(e.what()));
+        }
+        endIfNothingVisible();
+    } catch (...) {
+        // The error box itself failed; there is nothing sensible left to show.
+    }
+}
+
+void endProgram()
+{
+    if (ended)
+        return;
+    ended = true;
+    if (programEnd())
+        programEnd()();
+    else
+        QCoreApplication::quit();
+}
+
+void setProgramEnd(std::function<void()> end)
+{
+    programEnd() = std::move(end);
+}
+
+bool programEnded()
+{
+    return ended;
+}
+
+void resetProgramEnded()
+{
+    ended = false;
+}
+
+void endIfNothingVisible()
+{
+    for (const TWindow* w : TWindow::all())
+        if (w->isVisible())
+            return;
+    endProgram();
+}

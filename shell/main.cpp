@@ -1,0 +1,13 @@
+#include "shell/forms.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Veltora 7"));
+    createForms();
+    const int status = QApplication::exec();
+    destroyForms();
+    return status;
+}

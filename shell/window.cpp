@@ -1,0 +1,176 @@
+#include "shell/window.h"
+
+#include "shell/controls.h"
+#include "shell/handlers.h"
+#include "shell/picture.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+QList<TWindow*>& registry()
+{
+    static QList<TWindow*> windows;
+    return windows;
+}
+
+// The exit picture: the word "Pabaiga" on a coloured plate, 82 x 29 pixels.
+const QImage& exitImage()
+{
+    static const QImage image = [] {
+        QImage img(82, 29, QImage::Format_RGB32);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient g(0, 0, 0, 29);
+        g.setColorAt(0, QColor(0xFF, 0xD8, 0x4A));
+        g.setColorAt(1, QColor(0xE8, 0x8A, 0x10));
+        p.fillRect(img.rect(), g);
+        p.setPen(QPen(QColor(0x80, 0x30, 0x00), 2));
+        p.drawRect(img.rect().adjusted(1, 1, -2, -2));
+        p.setPen(QColor(0x60, 0x10, 0x00));
+        QFont f = times(17, true, true);
+        p.setFont(f);
+        p.drawText(img.rect(), Qt::AlignCenter, QStringLiteral("Pabaiga"));
+        return img;
+    }();
+    return image;
+}
+
+} // namespace
+
+QSize clientSize(QSize frameSize)
+{
+    // A classic frame: 3 pixels on each side and a 23-pixel title bar.
+    return frameSize - QSize(6, 29);
+}
+
+TWindow::TWindow(const char* name, const QString& caption, QSize frameSize, Frame frame,
+                 bool exitPicture)
+    : QWidget(nullptr)
+{
+    registry().append(this);
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    if (frame == Frame::CaptionOnly)
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    else
+        setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    const QSize size = clientSize(frameSize);
+    setFixedSize(size);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour::background);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect desk = screen->availableGeometry();
+        move(desk.center() - QPoint(frameSize.width() / 2, frameSize.height() / 2));
+    }
+    if (exitPicture) {
+        Image1 = picture(this, "Image1", QRect(size.width() - 91, size.height() - 53, 73, 33),
+                         QStringLiteral("Pabaiga"));
+        Image1->setImage(exitImage());
+        Image1->setFocusPolicy(Qt::TabFocus);
+        Image1->setCursor(Qt::PointingHandCursor);
+        Image1->setToolTip(QStringLiteral("Pabaiga"));
+        onClick(Image1, this, &TWindow::Image1Click);
+        keepLastInTabOrder(Image1);
+    }
+}
+
+TWindow::~TWindow()
+{
+    registry().removeOne(this);
+}
+
+const QList<TWindow*>& TWindow::all()
+{
+    return registry();
+}
+
+void TWindow::Image1Click()
+{
+    hide();
+}
+
+void TWindow::makeDefault(QPushButton* button, bool isDefault)
+{
+    defaults_.removeAll(button);
+    defaults_.removeAll(nullptr);
+    if (isDefault)
+        defaults_.append(button);
+    button->setDefault(isDefault);
+}
+
+bool TWindow::isDefault(const QPushButton* button) const
+{
+    for (const auto& b : defaults_)
+        if (b == button)
+            return true;
+    return false;
+}
+
+QPushButton* TWindow::enterTarget() const
+{
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
+        if (focused->isVisible() && focused->isEnabled())
+            return focused;
+    for (auto it = defaults_.crbegin(); it != defaults_.crend(); ++it) {
+        QPushButton* b = *it;
+        if (b && b->isVisible() && b->isEnabled())
+            return b;
+    }
+    return nullptr;
+}
+
+void TWindow::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (QPushButton* target = enterTarget()) {
+            target->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TWindow::closeEvent(QCloseEvent* event)
+{
+    // Closed from outside (window manager): the window hides; when it was the last one on
+    // screen, the program ends once the closing is over.
+    QWidget::closeEvent(event);
+    QTimer::singleShot(0, [] { endIfNothingVisible(); });
+}
+
+void TWindow::keepLastInTabOrder(QWidget* control)
+{
+    trailing_.removeAll(control);
+    trailing_.append(control);
+}
+
+void TWindow::showEvent(QShowEvent* event)
+{
+    if (!tabOrderDone_ && !trailing_.isEmpty()) {
+        tabOrderDone_ = true;
+        QWidget* last = nullptr;
+        for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+            if (!trailing_.contains(w) && w->focusPolicy() != Qt::NoFocus)
+                last = w;
+        // The navigation row in the order it was made, then the exit picture.
+        QList<QWidget*> order = trailing_;
+        if (Image1 && order.removeAll(Image1))
+            order.append(Image1);
+        for (QWidget* w : order) {
+            if (last)
+                QWidget::setTabOrder(last, w);
+            last = w;
+        }
+    }
+    QWidget::showEvent(event);
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+class QPushButton;
+class PictureBox;
+
+// The common style of Veltora's windows: a fixed size (frame included) centred on the desktop,
+// the title-bar blue as background, a title bar with the caption only, and the exit picture
+// Image1 at the bottom right, whose click runs Image1Click (close the window).
+//
+// Enter presses the push button that has the focus; otherwise the most recently marked
+// default button that is visible and enabled. A window may have several default buttons.
+class TWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Frame { CaptionOnly, Closable };
+
+    TWindow(const char* name, const QString& caption, QSize frameSize = {800, 550},
+            Frame frame = Frame::CaptionOnly, bool exitPicture = true);
+    ~TWindow() override;
+
+    PictureBox* Image1 = nullptr;
+    virtual void Image1Click();
+
+    void makeDefault(QPushButton* button, bool isDefault = true);
+    bool isDefault(const QPushButton* button) const;
+    // The button that Enter presses now, or nullptr.
+    QPushButton* enterTarget() const;
+
+    // Every window of the program that exists now, in creation order.
+    static const QList<TWindow*>& all();
+
+    // Puts a control after the window's own controls in the tab order (navigation buttons and
+    // the exit picture come last), so that the first control of the window gets the focus.
+    void keepLastInTabOrder(QWidget* control);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QList<QPointer<QPushButton>> defaults_;
+    QList<QWidget*> trailing_;
+    bool tabOrderDone_ = false;
+};
+
+// Client size of a window whose outer size (frame included) is frameSize.
+QSize clientSize(QSize frameSize);
