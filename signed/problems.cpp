@@ -1,0 +1,88 @@
+#include "signed/problems.h"
+
+#include "shell/random.h"
+
+SignedProblem generateAddSub(int range)
+{
+    SignedProblem p;
+    reseed();
+    const int s1 = draw(2);
+    const int a = draw(range) + 1;
+    p.first = s1 == 1 ? -a : a;
+    p.negationFlag = s1 == 1 ? 1 : 0;
+    p.secondSign = draw(2);
+    p.op = p.secondSign == 1 ? QChar('-') : QChar('+');
+    if (s1 != 1 && p.secondSign != 1) {
+        p.negationFlag = 1;
+        p.first = -a;
+    }
+    const int b = draw(range) + 1;
+    p.second = b;
+    if (s1 != 1 && p.first >= b) {
+        // Only a positive a minus a smaller or equal b gets here: it is asked as -b - b.
+        p.negationFlag = 1;
+        p.first = -b;
+    }
+    p.answer = p.op == QChar('-') ? p.first - b : p.first + b;
+    return p;
+}
+
+SignedProblem generateMultiplication(int firstRange, int secondRange)
+{
+    SignedProblem p;
+    p.op = QChar('*');
+    reseed();
+    const int s1 = draw(2);
+    const int a = draw(firstRange) + 1;
+    p.first = s1 == 1 ? -a : a;
+    p.negationFlag = s1 == 1 ? 1 : 0;
+    p.secondSign = draw(2);
+    const int b = draw(secondRange) + 1;
+    p.second = p.secondSign == 1 ? -b : b;
+    if (s1 != 1 && p.secondSign != 1) {
+        p.negationFlag = 1;
+        p.first = -b;
+    }
+    p.answer = p.first * p.second;
+    return p;
+}
+
+int raiseToMultiple(int dividend, int divisor)
+{
+    while (dividend < divisor)
+        ++dividend;
+    while (dividend % divisor != 0)
+        ++dividend;
+    return dividend;
+}
+
+SignedProblem generateDivision(ReseedAt reseedAt)
+{
+    SignedProblem p;
+    p.op = QChar(':');
+    if (reseedAt == ReseedAt::BeforeNumbers)
+        reseed();
+    const int drawn = draw(20) + 1;
+    const int v = draw(8) + 1;
+    const int d = raiseToMultiple(drawn, v);
+    if (reseedAt == ReseedAt::BeforeSigns)
+        reseed();
+    const int s1 = draw(2);
+    p.first = s1 == 1 ? -d : d;
+    p.negationFlag = s1 == 1 ? 1 : 0;
+    p.secondSign = draw(2);
+    p.second = p.secondSign == 1 ? -v : v;
+    if (s1 != 1 && p.secondSign != 1) {
+        p.negationFlag = 1;
+        p.first = -d;
+    }
+    p.answer = p.first / p.second;
+    return p;
+}
+
+int helpPage(const SignedProblem& p)
+{
+    if (p.op == QChar('+') || p.op == QChar('-'))
+        return p.negationFlag == 1 && p.op == QChar('-') ? 11 : 10;
+    return p.negationFlag == 1 && p.secondSign == 1 ? 12 : 13;
+}
