@@ -156,20 +156,18 @@ void TWindow::keepLastInTabOrder(QWidget* control)
 
 void TWindow::showEvent(QShowEvent* event)
 {
-    if (!tabOrderDone_ && !trailing_.isEmpty()) {
+    if (!tabOrderDone_) {
         tabOrderDone_ = true;
-        QWidget* last = nullptr;
-        for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
-            if (!trailing_.contains(w) && w->focusPolicy() != Qt::NoFocus)
-                last = w;
-        // The navigation row in the order it was made, then the exit picture.
+        // A child joins the end of the focus chain when it joins its parent: re-adding the
+        // navigation row and then the exit picture puts them after the window's own controls.
         QList<QWidget*> order = trailing_;
         if (Image1 && order.removeAll(Image1))
             order.append(Image1);
         for (QWidget* w : order) {
-            if (last)
-                QWidget::setTabOrder(last, w);
-            last = w;
+            const bool hidden = w->isHidden();
+            w->setParent(nullptr);
+            w->setParent(this);
+            w->setVisible(!hidden);
         }
     }
     QWidget::showEvent(event);
