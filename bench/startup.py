@@ -1,0 +1,70 @@
+#!/usr/bin/env python3
+"""Start-up benchmark: Veltora against a one-window Qt program built from the same tree.
+
+Measures, for each program, the time from process start until its first window is exposed on
+screen and the peak resident memory, alternating the two programs over several runs.
+Runs under Xvfb when available (a real X server), otherwise on the offscreen platform.
+
+    python3 bench/startup.py [build-dir] [runs]
+"""
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+programs = {
+    "floor (one empty window)": os.path.join(build, "minimal_window"),
+    "Veltora (26 windows)": os.path.join(build, "veltora_startup"),
+}
+
+env = dict(os.environ)
+xvfb = None
+if shutil.which("Xvfb"):
+    display = ":97"
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1.0)
+    env["DISPLAY"] = display
+    env["QT_QPA_PLATFORM"] = "xcb"
+    platform = "Xvfb"
+else:
+    env["QT_QPA_PLATFORM"] = "offscreen"
+    platform = "offscreen"
+
+
+def run_once(path):
+    start = time.monotonic_ns()
+    proc = subprocess.Popen([path, str(start)], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                            env=env, cwd=build)
+    out = proc.stdout.read()
+    _, status, usage = os.wait4(proc.pid, 0)
+    proc.returncode = status
+    return float(out.decode().strip()), usage.ru_maxrss / 1024.0
+
+
+results = {name: ([], []) for name in programs}
+try:
+    for name, path in programs.items():  # warm the file cache
+        run_once(path)
+    for _ in range(runs):
+        for name, path in programs.items():
+            ms, mb = run_once(path)
+            results[name][0].append(ms)
+            results[name][1].append(mb)
+finally:
+    if xvfb:
+        xvfb.terminate()
+
+print(f"platform: {platform}, runs: {runs} each, median (min-max)")
+for name, (times, mems) in results.items():
+    print(f"{name:28s} start-up {statistics.median(times):7.1f} ms ({min(times):.1f}-{max(times):.1f})"
+          f"   peak memory {statistics.median(mems):6.1f} MB")
+floor_t = statistics.median(results["floor (one empty window)"][0])
+velt_t = statistics.median(results["Veltora (26 windows)"][0])
+floor_m = statistics.median(results["floor (one empty window)"][1])
+velt_m = statistics.median(results["Veltora (26 windows)"][1])
+print(f"Veltora / floor start-up: {velt_t / floor_t:.2f}x, memory difference: {velt_m - floor_m:+.1f} MB")
