@@ -4,8 +4,79 @@
 #include "shell/forms.h"
 #include "shell/handlers.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+// Where the first whole word `term` of a label's text lies, measured from the label's left
+// edge in its font: the advance before it and the word's ink.
+struct WordPlace {
+    qreal start;
+    QRectF ink; // relative to the word's origin on the baseline
+};
+
+WordPlace findWord(const QLabel* anchor, const char* term)
+{
+    const QString text = anchor->text();
+    const QString word = QString::fromUtf8(term);
+    const QFontMetricsF m(anchor->font());
+    for (qsizetype at = text.indexOf(word); at >= 0 && !word.isEmpty(); at = text.indexOf(word, at + 1)) {
+        const qsizetype end = at + word.size();
+        if ((at == 0 || text[at - 1].isSpace()) && (end == text.size() || text[end].isSpace()))
+            return {m.horizontalAdvance(text.left(at)), m.tightBoundingRect(word)};
+    }
+    qFatal("page %s: no word \"%s\" in %s", qPrintable(anchor->parentWidget()->objectName()), term,
+           qPrintable(anchor->objectName()));
+}
+
+// Moves a line's label to the place its Place asks for.
+void place(QWidget* page, QLabel* l, const PageLine& line)
+{
+    if (line.place == PageLine::At)
+        return;
+    const QFontMetricsF own(l->font());
+    QPointF at(line.left, line.top);
+    if (line.place == PageLine::Centred) {
+        at.setX((page->width() - own.horizontalAdvance(l->text())) / 2);
+    } else {
+        const auto* anchor =
+            page->findChild<QLabel*>(QString::fromLatin1(line.anchor), Qt::FindDirectChildrenOnly);
+        if (!anchor)
+            qFatal("page %s: line %s is placed against a missing line %s", qPrintable(page->objectName()),
+                   line.name, line.anchor ? line.anchor : "(none)");
+        const QFontMetricsF m(anchor->font());
+        const qreal baseline = anchor->y() + m.ascent();
+        switch (line.place) {
+        case PageLine::After: {
+            const QString text = anchor->text();
+            qreal x = anchor->x() + m.horizontalAdvance(text);
+            if (!text.endsWith(QLatin1Char(' ')))
+                x += m.horizontalAdvance(QLatin1Char(' '));
+            at = {x, baseline - own.ascent()};
+            break;
+        }
+        case PageLine::Beneath:
+            at.setX(anchor->x() + findWord(anchor, line.term).start);
+            break;
+        case PageLine::Under: {
+            const WordPlace word = findWord(anchor, line.term);
+            const QRectF mark = own.tightBoundingRect(l->text());
+            const qreal gap = qMax(1.0, m.height() / 16);
+            at = {anchor->x() + word.start + word.ink.center().x() - mark.center().x(),
+                  baseline + gap - mark.top() - own.ascent()};
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    const QPoint p = at.toPoint();
+    l->setGeometry(p.x(), p.y(), qMax(40, page->width() - p.x()), l->height());
+}
+
+} // namespace
 
 void buildPage(QWidget* page, std::initializer_list<PageLine> lines)
 {
@@ -33,6 +104,7 @@ void buildPage(QWidget* page, std::initializer_list<PageLine> lines)
             setColour(l, QColor::fromRgb(line.colour));
         if (line.hidden)
             l->hide();
+        place(page, l, line);
     }
 }
 

@@ -24,6 +24,23 @@ struct PageLine {
     unsigned colour = 0;  // 0xRRGGBB for Mark lines; 0 takes the role's colour
     bool italic = false;
     bool hidden = false;
+
+    // Where the label goes. At: at left, top. The other places compute the position from the
+    // fonts in use, against `anchor`, a line built before this one on the same page; left and
+    // top then keep the position the original fonts gave and are not used (Centred uses top).
+    enum Place {
+        At,
+        Centred, // centred across the page at top
+        After,   // on the anchor's line, straight after its text; a blank between the two unless
+                 // the anchor's text ends in one (pieces of one line in different colours)
+        Beneath, // at top, starting where the word `term` of the anchor starts (a line that goes
+                 // on under an earlier one)
+        Under,   // an underline mark: its ink centred under the word `term` of the anchor and
+                 // just below the anchor's baseline
+    };
+    Place place = At;
+    const char* anchor = nullptr; // name of the earlier line
+    const char* term = nullptr;   // a whole word of the anchor's text (its first such word)
 };
 
 // Builds the labels of a page from its lines, in the order given.
