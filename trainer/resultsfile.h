@@ -1,0 +1,42 @@
+#pragma once
+// The results file "kontr.txt" of Zenkla's test, and the Windows-1257 code page
+// in which it is written and by whose codes the name entry filters its keys.
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+
+#include <optional>
+
+// The Windows-1257 code of a character (0 … 255), or -1 when the code page has none for it.
+int windows1257Code(QChar c);
+// The text in Windows-1257 bytes, one per character; nothing when a character is outside the
+// code page.
+std::optional<QByteArray> toWindows1257(const QString& text);
+
+// The file, in the working directory.
+inline constexpr char resultsFileName[] = "kontr.txt";
+
+// The print form of the grade as the test prints it into the table and the file: a blank
+// ("-" if it were negative), the digits, a blank. 7 gives " 7 ", 10 gives " 10 ".
+QString gradePrintForm(int grade);
+
+// One line of the file: the name as typed, the print form of the grade (so a blank, the
+// digits, a blank), carriage return and line feed, in Windows-1257 bytes. Nothing when the
+// name holds a control character (a line break above all) or a character outside the code page.
+std::optional<QByteArray> resultLine(const QString& name, int grade);
+
+struct AppendOutcome {
+    bool ok = true;
+    // When not ok, what to tell the pupil and the teacher, in Lithuanian, with the reason:
+    // "Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: …".
+    QString message;
+    explicit operator bool() const { return ok; }
+};
+
+// Appends the line of a finished test to "kontr.txt" in the working directory: the file is
+// created when missing (mode 0644 before the umask) and otherwise extended at its end, with one
+// write() of the whole line on a descriptor opened with O_APPEND, so lines of two programs
+// finishing together never interleave. Nothing is ever truncated or rewritten. A failure
+// (the name cannot be written, the file cannot be opened, a short write, an error at closing)
+// comes back as the outcome; the caller shows it and goes on.
+AppendOutcome appendResult(const QString& name, int grade);
