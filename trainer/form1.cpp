@@ -604,6 +604,7 @@ void TForm1::judgeAnswer(int& KeyAscii)
     }
     Command1->show();
     Command1->setFocus();
+    // The results table's drawing colour goes back to blue here once the table exists.
     if (testMode())
         afterJudgingInTest(j, KeyAscii);
 }
@@ -621,13 +622,15 @@ void TForm1::showSolution(const WorkedSolution& w)
 
 // --- Test mode ---
 
-// Judging step 6 in test mode: the bookkeeping of each answer and the end of the test. The
-// results table (Picture1) comes with test mode; until then the answer is judged and counted.
+// Not built yet: these three are where the recorded test (name entry, results table, grade and
+// results file) hooks into the shared handlers; until then a test is judged like training.
+
+// After each judged answer in test mode: the row of the results table, the end of the test.
 void TForm1::afterJudgingInTest(const Judgement&, int&)
 {
 }
 
-// Command2_Click step 6: the header of the results table.
+// Command2_Click in test mode: the header of the results table.
 void TForm1::startResultsTable()
 {
 }

@@ -530,17 +530,18 @@ TEST_F(Zenkla, EnterOnTheFocusedPasirinkauPressesIt)
     EXPECT_TRUE(shown("Text1"));
 }
 
-TEST_F(Zenkla, AccessKeyAndShortcutsWorkInTheRealWindow)
+TEST_F(Zenkla, MenuShortcutsWorkInTheRealWindow)
 {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window, Qt::Key_P, Qt::AltModifier); // ambiguous with "&Programa" / "&Pagalba"?
-    if (shown("Command2"))
-        click("Command2");
+    click("Command2");
     ASSERT_TRUE(shown("Text1"));
     QTest::keyClick(answerBox(), Qt::Key_C, Qt::ControlModifier); // "&Kontrolinis darbas"
     EXPECT_TRUE(action("mnuKontrolinis_darbas")->isChecked());
     EXPECT_TRUE(shown("text2"));
+    window->k = 5; // the hidden "&Režimas" menu takes no shortcut: the test is not restarted
+    QTest::keyClick(find("text2"), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(window->k, 5);
     QTest::keyClick(find("text2"), Qt::Key_N, Qt::ControlModifier); // "&Iš naujo"
     EXPECT_TRUE(action("mnuTreniruoklis")->isChecked());
     EXPECT_TRUE(shown("Command2"));
