@@ -86,26 +86,33 @@ QGroupBox* frame(QWidget* parent, const char* name, const QRect& place, const QS
     return g;
 }
 
+namespace {
+
+// A captioned control of kind T at its place, in black.
+template <class T>
+T* captioned(QWidget* parent, const char* name, const QRect& place, const QString& caption, const QFont& font)
+{
+    auto* c = new T(caption, parent);
+    c->setObjectName(nameOf(name));
+    c->setGeometry(place);
+    c->setFont(font);
+    setColour(c, colour::black);
+    return c;
+}
+
+} // namespace
+
 QRadioButton* option(QWidget* parent, const char* name, const QRect& place, const QString& text,
                      const QFont& font)
 {
-    auto* o = new QRadioButton(text, parent);
-    o->setObjectName(nameOf(name));
-    o->setGeometry(place);
-    o->setFont(font);
-    setColour(o, colour::black);
-    return o;
+    return captioned<QRadioButton>(parent, name, place, text, font);
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QRect& place, const QString& caption,
                     const QFont& font)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(nameOf(name));
-    b->setGeometry(place);
-    b->setFont(font);
+    auto* b = captioned<QPushButton>(parent, name, place, caption, font);
     b->setAutoDefault(false);
-    setColour(b, colour::black);
     return b;
 }
 
