@@ -76,7 +76,12 @@ QPushButton* button(QWidget* parent, const char* name, const QRect& rect, const 
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setFont(font);
-    setRole(b, QPalette::ButtonText, colour::red);
+    // Red captions on enabled buttons; a disabled button keeps the grey caption, so that a pupil
+    // sees that it cannot be pressed yet.
+    QPalette p = b->palette();
+    p.setColor(QPalette::Active, QPalette::ButtonText, colour::red);
+    p.setColor(QPalette::Inactive, QPalette::ButtonText, colour::red);
+    b->setPalette(p);
     b->setAutoDefault(false);
     b->setGeometry(rect);
     return b;

@@ -45,14 +45,9 @@ QLineEdit* answerBox(QWidget* window, const char* name)
 }
 
 // "Tikrinti" at 376, "Pagalba" at 488, "Toliau" at 600.
-// A disabled button shows a grey caption, so that a pupil sees when "Toliau" is not yet open.
 QPushButton* kindButton(QWidget* window, const char* name, int left, const char* caption)
 {
-    QPushButton* b = button(window, name, QRect(left, problemTop, 97, 49), QString::fromUtf8(caption), bookman(19));
-    QPalette p = b->palette();
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::gray);
-    b->setPalette(p);
-    return b;
+    return button(window, name, QRect(left, problemTop, 97, 49), QString::fromUtf8(caption), bookman(19));
 }
 
 // Where the shared labels of kinds 5-10 stand for each kind (left positions); kinds 6, 7, 9
