@@ -51,7 +51,10 @@ QLabel* label(QWidget* parent, const char* name, QPoint at, const QString& text,
     auto* l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setFont(font);
-    setRole(l, QPalette::WindowText, c);
+    // Labels inherit their window's text colour (yellow); only other colours need a palette
+    // of their own, which saves start-up time on windows with many labels.
+    if (parent->palette().color(QPalette::WindowText) != c)
+        setRole(l, QPalette::WindowText, c);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     l->setTextFormat(Qt::PlainText);

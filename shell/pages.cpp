@@ -104,8 +104,17 @@ void buildPage(QWidget* page, std::initializer_list<PageLine> lines)
             setColour(l, QColor::fromRgb(line.colour));
         if (line.hidden)
             l->hide();
-        place(page, l, line);
     }
+    // Placing lines against others measures text; it waits for the page's first polish.
+    auto placeAll = [page, table = std::vector<PageLine>(lines)] {
+        for (const PageLine& line : table)
+            place(page, page->findChild<QLabel*>(QString::fromLatin1(line.name), Qt::FindDirectChildrenOnly),
+                  line);
+    };
+    if (auto* window = qobject_cast<TWindow*>(page))
+        window->atFirstPolish(placeAll);
+    else
+        placeAll();
 }
 
 TTheoryPage::TTheoryPage(const Chain& chain)

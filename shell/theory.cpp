@@ -216,21 +216,26 @@ const std::initializer_list<PageLine> page24 = {
 };
 
 // The page builder: the lines of the table, each label as wide as its text.
-void build(QWidget* page, std::initializer_list<PageLine> lines)
+void build(TWindow* page, std::initializer_list<PageLine> lines)
 {
     buildPage(page, lines);
-    for (const PageLine& line : lines) {
-        auto* l = page->findChild<QLabel*>(QString::fromLatin1(line.name), Qt::FindDirectChildrenOnly);
-        l->resize(qMin(l->sizeHint().width(), page->width() - l->x()), l->height());
-    }
+    page->atFirstPolish([page, lines] {
+        for (const PageLine& line : lines) {
+            auto* l = page->findChild<QLabel*>(QString::fromLatin1(line.name), Qt::FindDirectChildrenOnly);
+            l->resize(qMin(l->sizeHint().width(), page->width() - l->x()), l->height());
+        }
+    });
 }
 
 // A demonstration button: at least 73 x 41, wide enough for its red caption.
 QPushButton* demoButton(QWidget* page, const char* name, QPoint at, const char* caption)
 {
-    QPushButton* b = button(page, name, QRect(at, QSize(73, 41)), QString::fromUtf8(caption), times(16));
+    return button(page, name, QRect(at, QSize(73, 41)), QString::fromUtf8(caption), times(16));
+}
+
+void fitCaption(QPushButton* b)
+{
     b->resize(qMax(73, b->sizeHint().width()), 41);
-    return b;
 }
 
 } // namespace
@@ -269,6 +274,11 @@ TDemoPage::TDemoPage(const Chain& chain, std::initializer_list<PageLine> lines, 
     answer_ = findChild<QLabel*>(QString::fromLatin1(demo.answer), Qt::FindDirectChildrenOnly);
     BitBtn3 = demoButton(this, "BitBtn3", demo.buttons, "Pabraukti");
     BitBtn4 = demoButton(this, "BitBtn4", {BitBtn3->geometry().right() + 16, demo.buttons.y()}, "Atsakymas");
+    atFirstPolish([this] {
+        fitCaption(BitBtn3);
+        fitCaption(BitBtn4);
+        BitBtn4->move(BitBtn3->geometry().right() + 16, BitBtn4->y());
+    });
     onClick(BitBtn3, this, &TDemoPage::BitBtn3Click);
     onClick(BitBtn4, this, &TDemoPage::BitBtn4Click);
 }

@@ -65,6 +65,7 @@ TWindow::TWindow(const char* name, const QString& caption, QSize frameSize, Fram
     setFixedSize(size);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, colour::background);
+    pal.setColor(QPalette::WindowText, colour::yellow);
     setPalette(pal);
     setAutoFillBackground(true);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -126,6 +127,25 @@ QPushButton* TWindow::enterTarget() const
             return b;
     }
     return nullptr;
+}
+
+void TWindow::atFirstPolish(std::function<void()> step)
+{
+    if (testAttribute(Qt::WA_WState_Polished))
+        step();
+    else
+        polishSteps_.push_back(std::move(step));
+}
+
+bool TWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Polish && !polishSteps_.empty()) {
+        const auto steps = std::move(polishSteps_);
+        polishSteps_.clear();
+        for (const auto& step : steps)
+            step();
+    }
+    return QWidget::event(event);
 }
 
 void TWindow::keyPressEvent(QKeyEvent* event)

@@ -3,6 +3,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 class QPushButton;
 class PictureBox;
 
@@ -36,7 +39,13 @@ public:
     // the exit picture come last), so that the first control of the window gets the focus.
     void keepLastInTabOrder(QWidget* control);
 
+    // Work that needs font metrics (placing text by its measured width) waits until the window
+    // is first polished, just before it is first shown or rendered: creating the 26 windows at
+    // start-up then loads no fonts that the first screen does not show.
+    void atFirstPolish(std::function<void()> step);
+
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -44,6 +53,7 @@ protected:
 private:
     QList<QPointer<QPushButton>> defaults_;
     QList<QWidget*> trailing_;
+    std::vector<std::function<void()>> polishSteps_;
     bool tabOrderDone_ = false;
 };
 

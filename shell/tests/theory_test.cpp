@@ -380,6 +380,7 @@ TEST_P(PageText, LinesStandInReadingOrder)
 {
     const PageTable& table = GetParam();
     QWidget* page = form(table.form);
+    page->ensurePolished(); // lines are placed as the page is first shown
     const QLabel* previous = nullptr;
     for (const Line& line : table.lines) {
         if (line.kind == Mark)
@@ -405,6 +406,7 @@ TEST_P(PageText, LinesStayInsideTheWindowAndOffTheButtons)
 {
     const PageTable& table = GetParam();
     QWidget* page = form(table.form);
+    page->ensurePolished(); // lines are placed as the page is first shown
     const QRect window = page->rect();
     std::vector<const QLabel*> text;
     for (const Line& line : table.lines) {
