@@ -3,28 +3,53 @@
 #include "shell/picture.h"
 #include "shell/window.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace {
+
+// The family list of a font: the classic family when this machine has it, then look-alikes
+// with every Lithuanian letter. A family the machine lacks is left out rather than named:
+// asking for it makes the font system search for substitutes, which is slow at start-up, and
+// the look-alike after it would be chosen anyway. These fonts have every letter the program
+// writes, so no other font is merged in for missing letters (NoFontMerging), which spares the
+// search for fallback fonts too.
+QStringList families(const char* classic, std::initializer_list<const char*> lookAlikes)
+{
+    QStringList list;
+    if (QFontDatabase::hasFamily(QString::fromLatin1(classic)))
+        list << QString::fromLatin1(classic);
+    for (const char* f : lookAlikes)
+        list << QString::fromLatin1(f);
+    return list;
+}
+
+} // namespace
+
 QFont bookman(int pixels, bool bold)
 {
+    static const QStringList names =
+        families("Bookman Old Style", {"TeX Gyre Bonum", "URW Bookman", "DejaVu Serif"});
     QFont f;
-    f.setFamilies({QStringLiteral("Bookman Old Style"), QStringLiteral("TeX Gyre Bonum"),
-                   QStringLiteral("URW Bookman"), QStringLiteral("DejaVu Serif")});
+    f.setFamilies(names);
     f.setPixelSize(pixels);
     f.setBold(bold);
+    f.setStyleStrategy(QFont::NoFontMerging);
     return f;
 }
 
 QFont times(int pixels, bool bold, bool italic)
 {
+    static const QStringList names =
+        families("Times New Roman", {"TeX Gyre Termes", "Liberation Serif", "DejaVu Serif"});
     QFont f;
-    f.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("TeX Gyre Termes"),
-                   QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    f.setFamilies(names);
     f.setPixelSize(pixels);
     f.setBold(bold);
     f.setItalic(italic);
+    f.setStyleStrategy(QFont::NoFontMerging);
     return f;
 }
 

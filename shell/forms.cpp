@@ -77,6 +77,10 @@ void createForms()
     Form25 = new TForm25;
     Form26 = new TForm26;
 
+    // Every new widget asks to be polished at the next turn of the event loop. The hidden
+    // windows are polished when they are first shown; polishing all of them now would only
+    // delay the main menu.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     showForm(Form1);
 }
 
