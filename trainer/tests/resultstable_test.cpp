@@ -180,6 +180,54 @@ TEST(ResultsTable, ResultsFromColumnFortyStandUnderTheirHeading)
     EXPECT_EQ(table.lines().last(), QStringLiteral("       1        -7   +   (-3)=    -4   -10 "));
 }
 
+// printWithin keeps the ink of a text left of a given edge: an ordinary text as it is, a long
+// level-4 row in a smaller size, an answer of hundreds of digits cut with "…"; the line keeps
+// its height and its baseline, so the row stays in its grid row.
+TEST(ResultsTable, PrintWithinNarrowsOrCutsWhatWouldReachPastTheEdge)
+{
+    struct Case {
+        QString text;
+        bool smaller;
+        bool cut;
+    };
+    const QString longRow = QStringLiteral("-99,99   \u00b7   (-99,99)=    -9998,0001   ");
+    const QList<Case> cases{
+        {QStringLiteral("-7   +   (-3)=    -4   "), false, false},
+        {longRow, true, false},
+        {QStringLiteral(" ") + QString(400, u'9') + QStringLiteral("   "), true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        ResultsTable table;
+        table.setAutoRedraw(true);
+        table.setFontSize(12);
+        table.print(QStringLiteral("       10        "));
+        const qreal start = table.cursor().x();
+        const qreal right = 269;
+        table.printWithin(c.text, right);
+        ASSERT_EQ(table.runs().size(), 2);
+        const ResultsTable::Run& run = table.runs()[1];
+        const QString visible = run.text.trimmed();
+        EXPECT_EQ(run.position, QPointF(start, 0));
+        EXPECT_LE(start + table.textWidth(run.font, run.text.left(run.text.size() - 3)), right);
+        EXPECT_EQ(run.font.pointSizeF() < 12, c.smaller);
+        EXPECT_GE(run.font.pointSizeF(), ResultsTable::minimumFitSize);
+        EXPECT_EQ(run.text.endsWith(QStringLiteral("\u2026   ")), c.cut);
+        if (!c.cut)
+            EXPECT_EQ(run.text, c.text);
+        else
+            EXPECT_EQ(run.font.pointSizeF(), ResultsTable::minimumFitSize);
+        EXPECT_EQ(table.cursor().x(), start + table.textWidth(run.font, run.text));
+        EXPECT_EQ(run.baseline, table.runs()[0].baseline);
+        EXPECT_EQ(table.printFont().pointSizeF(), 12);
+        // The row's result still finds column 40 on the same line.
+        table.moveToColumn(40);
+        table.printLine(QStringLiteral("-9998,0001 "));
+        EXPECT_EQ(table.runs().last().position.y(), 0);
+        EXPECT_EQ(table.cursor().y(), table.lineHeight());
+    }
+}
+
 TEST(ResultsTable, ClearAndRetainedDrawing)
 {
     ResultsTable table;
