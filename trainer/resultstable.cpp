@@ -66,8 +66,15 @@ void ResultsTable::printWithin(const QString& text, qreal right)
     const qreal room = right - cursor_.x();
     QFont font = font_;
     const auto fits = [&](const QString& t) { return textWidth(font, t.left(visibleLength(t))) <= room; };
-    while (!fits(text) && font.pointSizeF() - 0.5 >= minimumFitSize - 1e-9)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    int stretch = font.stretch() > 0 ? font.stretch() : 100;
+    while (!fits(text)) {
+        if (stretch - 5 >= minimumStretch)
+            font.setStretch(stretch -= 5);
+        else if (font.pointSizeF() - 0.5 >= minimumFitSize - 1e-9)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        else
+            break;
+    }
     QString shown = text;
     if (!fits(text)) {
         // The longest start of the visible part that fits together with the ellipsis (the text

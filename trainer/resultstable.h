@@ -45,10 +45,12 @@ public:
     // Prints text at the print position and leaves the position right after it.
     void print(const QString& text);
     // Prints text as print() does, but keeps its visible part (trailing blanks left out) left of
-    // x = right: a text that would reach past it is set in a smaller size of the current font,
-    // in half-point steps down to minimumFitSize, and when it is still too wide there it is cut
-    // with "…". The current font, and so the height of the line, stays as it was.
+    // x = right: a text that would reach past it is set in condensed letters (in steps of 5 %
+    // down to minimumStretch), then in smaller sizes of them (in half points down to
+    // minimumFitSize), and when it is still too wide there it is cut with "…". The current
+    // font, and so the height of the line, stays as it was.
     void printWithin(const QString& text, qreal right);
+    static constexpr int minimumStretch = 70;
     static constexpr qreal minimumFitSize = 6;
     // Prints text and ends the line.
     void printLine(const QString& text = QString());

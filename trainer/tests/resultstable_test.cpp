@@ -180,21 +180,23 @@ TEST(ResultsTable, ResultsFromColumnFortyStandUnderTheirHeading)
     EXPECT_EQ(table.lines().last(), QStringLiteral("       1        -7   +   (-3)=    -4   -10 "));
 }
 
-// printWithin keeps the ink of a text left of a given edge: an ordinary text as it is, a long
-// level-4 row in a smaller size, an answer of hundreds of digits cut with "…"; the line keeps
-// its height and its baseline, so the row stays in its grid row.
+// printWithin keeps the ink of a text left of a given edge: an ordinary row as it is, a wide
+// level-3 row condensed, a long level-4 row condensed and smaller, an answer of hundreds of
+// digits cut with "…"; the line keeps its height and its baseline, so the row stays in its
+// grid row.
 TEST(ResultsTable, PrintWithinNarrowsOrCutsWhatWouldReachPastTheEdge)
 {
     struct Case {
         QString text;
+        bool condensed;
         bool smaller;
         bool cut;
     };
-    const QString longRow = QStringLiteral("-99,99   \u00b7   (-99,99)=    -9998,0001   ");
     const QList<Case> cases{
-        {QStringLiteral("-7   +   (-3)=    -4   "), false, false},
-        {longRow, true, false},
-        {QStringLiteral(" ") + QString(400, u'9') + QStringLiteral("   "), true, true},
+        {QStringLiteral("-7   +   (-3)=    -4   "), false, false, false},
+        {QStringLiteral("-15,1   \u00b7   (-10,8)=     163,08   "), true, false, false},
+        {QStringLiteral("-99,99   \u00b7   (-99,99)=    -9998,0001   "), true, true, false},
+        {QStringLiteral(" ") + QString(400, u'9') + QStringLiteral("   "), true, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
@@ -207,19 +209,25 @@ TEST(ResultsTable, PrintWithinNarrowsOrCutsWhatWouldReachPastTheEdge)
         table.printWithin(c.text, right);
         ASSERT_EQ(table.runs().size(), 2);
         const ResultsTable::Run& run = table.runs()[1];
-        const QString visible = run.text.trimmed();
         EXPECT_EQ(run.position, QPointF(start, 0));
         EXPECT_LE(start + table.textWidth(run.font, run.text.left(run.text.size() - 3)), right);
+        const int stretch = run.font.stretch();
+        EXPECT_EQ(stretch > 0 && stretch < 100, c.condensed);
+        EXPECT_TRUE(stretch == 0 || stretch >= ResultsTable::minimumStretch);
         EXPECT_EQ(run.font.pointSizeF() < 12, c.smaller);
         EXPECT_GE(run.font.pointSizeF(), ResultsTable::minimumFitSize);
+        if (c.smaller) { // sizes go down only once the letters are fully condensed
+            EXPECT_EQ(stretch, ResultsTable::minimumStretch);
+        }
         EXPECT_EQ(run.text.endsWith(QStringLiteral("\u2026   ")), c.cut);
-        if (!c.cut)
-            EXPECT_EQ(run.text, c.text);
-        else
+        if (c.cut) {
             EXPECT_EQ(run.font.pointSizeF(), ResultsTable::minimumFitSize);
+        } else {
+            EXPECT_EQ(run.text, c.text);
+        }
         EXPECT_EQ(table.cursor().x(), start + table.textWidth(run.font, run.text));
         EXPECT_EQ(run.baseline, table.runs()[0].baseline);
-        EXPECT_EQ(table.printFont().pointSizeF(), 12);
+        EXPECT_EQ(table.printFont(), ResultsTable::tableFont(12, false));
         // The row's result still finds column 40 on the same line.
         table.moveToColumn(40);
         table.printLine(QStringLiteral("-9998,0001 "));
