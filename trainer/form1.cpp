@@ -699,7 +699,7 @@ void TForm1::startResultsTable()
     Picture1->setFontSize(14);
     Picture1->setFontBold(true);
     Picture1->setColour(colour::black);
-    // A long name, or "įvairūs veiksmai" with a level of decimals, is set smaller to fit the box.
+    // A long name, or "įvairūs veiksmai" with a level of decimals, is set narrower to fit the box.
     const qreal right = ResultsTable::clientWidth - 2;
     Picture1->printWithin(QStringLiteral("  Sprendė     ") + text2->text(), right);
     Picture1->endLine();
@@ -726,7 +726,7 @@ void TForm1::afterJudgingInTest(const Judgement& j, int& KeyAscii)
     Picture1->print(QStringLiteral("      ") + printForm(Decimal{k}, separator) + QStringLiteral("       "));
     if (Label3->text() == wrongVerdict)
         Picture1->setColour(colour::red);
-    // A long row (level 4, a long typed answer) is set smaller rather than run past the third
+    // A long row (level 4, a long typed answer) is set narrower rather than run past the third
     // column's line: so every correct result stays in its own grid row at column 40.
     const auto& lines = ResultsTable::verticalLines;
     Picture1->printWithin(printForm(a, separator) + QStringLiteral("  ") + Label1->text() + QStringLiteral("   ")
