@@ -107,6 +107,11 @@ QString numberText(Decimal x, QChar separator)
     return text;
 }
 
+QString printForm(Decimal x, QChar separator)
+{
+    return (x.isNegative() ? QString() : QStringLiteral(" ")) + numberText(x, separator) + QStringLiteral(" ");
+}
+
 QChar systemSeparator()
 {
     const QString point = QLocale::system().decimalPoint();
@@ -178,6 +183,11 @@ QString TypedNumber::text(QChar separator) const
         t += fraction_;
     }
     return t;
+}
+
+QString printForm(const TypedNumber& x, QChar separator)
+{
+    return (x.isNegative() ? QString() : QStringLiteral(" ")) + x.text(separator) + QStringLiteral(" ");
 }
 
 } // namespace zenkla

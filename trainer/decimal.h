@@ -58,6 +58,10 @@ QString numberText(Decimal x);
 // The separator of the user's regional settings: ',' under Lithuanian settings.
 QChar systemSeparator();
 
+// The print form of a number in the results table and the results file: a blank, or "-" when
+// negative, the standard number text of the magnitude, a blank (" 7 ", "-2,5 ").
+QString printForm(Decimal x, QChar separator);
+
 // The number typed into the answer box, read exactly, however long: the longest leading part
 // of the text that forms a number (an optional "-", digits, at most one "." with digits).
 // Text without such a part reads as 0: "5-" is 5, "1.2.3" is 1.2, a lone "-" is 0.
@@ -81,5 +85,8 @@ private:
     QString whole_;
     QString fraction_;
 };
+
+// The print form of a typed number (any length).
+QString printForm(const TypedNumber& x, QChar separator);
 
 } // namespace zenkla

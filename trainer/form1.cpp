@@ -2,6 +2,8 @@
 
 #include "trainer/dialogs.h"
 #include "trainer/forms.h"
+#include "trainer/namefilter.h"
+#include "trainer/resultsfile.h"
 #include "trainer/solutions.h"
 
 #include <QAction>
@@ -12,6 +14,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -22,6 +25,10 @@ namespace {
 
 const QString caption =
     QStringLiteral("Mokomoji veltoros programa 7 kl. \"Veiksmai su teigiamais ir neigiamais skaičiais \"");
+
+// The verdicts of Label3; the test reads them back to count and colour its rows.
+const QString rightVerdict = QStringLiteral("Teisingai");
+const QString wrongVerdict = QStringLiteral("Neteisingai");
 
 QAction* item(QMenu* menu, const char* name, const QString& text, bool checkable = false,
               const QKeySequence& shortcut = {})
@@ -89,6 +96,10 @@ TForm1::TForm1() : draws_(std::make_unique<RandomDraws>())
     programEnd_ = [this] {
         hide();
         QCoreApplication::exit(0);
+    };
+    message_ = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+        box.exec();
     };
 }
 
@@ -184,10 +195,12 @@ void TForm1::buildControls(QWidget* c)
                     QStringLiteral("Įrašykite savo vardą ir pavardę, spauskite \"ENTER\""), window);
     Label24 = label(c, "Label24", {56, 88, 401, 33}, QStringLiteral("Reikia išspręsti 10 pratimų."), window);
     text2 = new KeyBox(c, "text2", {80, 168, 297, 33}, sans(12));
+    text2->setTextFilter(filterNameText);
+    text2->setKeyPress([this](int& key) { text2_keypress(key); });
+    text2->setPaste([this](const QString& pasted) { pasteIntoText2(pasted); });
     Label26 = label(c, "Label26", {56, 88, 145, 33}, QStringLiteral("Label26"), tally);
-    Picture1 = new QWidget(c);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(72, 80, 489, 353);
+    Picture1 = new ResultsTable(c);
+    Picture1->move(72, 80);
     Command3 = button(c, "Command3", {104, 440, 153, 33}, QStringLiteral("Toliau"), window);
 
     // Start states.
@@ -539,6 +552,7 @@ void TForm1::nauja()
 
 void TForm1::drawAndShow(Rule rule)
 {
+    answerRecorded_ = false;
     const Operands o = drawOperands(rule, pr, sk, d, Label1->text(), *draws_);
     a = o.a;
     b = o.b;
@@ -566,7 +580,11 @@ void TForm1::text1_keypress(int& KeyAscii)
 {
     Label3->show();
     if (!Text1->text().isEmpty() && KeyAscii == key::enter) {
-        judgeAnswer(KeyAscii);
+        // A test records one answer per problem: Enter again in the box does not add a row.
+        if (testMode() && answerRecorded_)
+            KeyAscii = key::none;
+        else
+            judgeAnswer(KeyAscii);
         return;
     }
     KeyAscii = filterAnswerKey(KeyAscii);
@@ -585,11 +603,11 @@ void TForm1::judgeAnswer(int& KeyAscii)
     if (j.judged) {
         if (j.right) {
             setColour(Label3, colour::blue);
-            Label3->setText(QStringLiteral("Teisingai"));
+            Label3->setText(rightVerdict);
             addOne(Label13);
         } else {
             setColour(Label3, colour::red);
-            Label3->setText(QStringLiteral("Neteisingai"));
+            Label3->setText(wrongVerdict);
             addOne(Label15);
             setColour(Label14, colour::red);
             setColour(Label15, colour::red);
@@ -604,7 +622,7 @@ void TForm1::judgeAnswer(int& KeyAscii)
     }
     Command1->show();
     Command1->setFocus();
-    // The results table's drawing colour goes back to blue here once the table exists.
+    Picture1->setColour(colour::blue);
     if (testMode())
         afterJudgingInTest(j, KeyAscii);
 }
@@ -622,22 +640,132 @@ void TForm1::showSolution(const WorkedSolution& w)
 
 // --- Test mode ---
 
-// Not built yet: these three are where the recorded test (name entry, results table, grade and
-// results file) hooks into the shared handlers; until then a test is judged like training.
-
-// After each judged answer in test mode: the row of the results table, the end of the test.
-void TForm1::afterJudgingInTest(const Judgement&, int&)
+void TForm1::text2_keypress(int& KeyAscii)
 {
+    switch (nameKey(text2->text(), KeyAscii)) {
+    case NameKey::AcceptName:
+        KeyAscii = key::none;
+        acceptName();
+        break;
+    case NameKey::Type:
+        break;
+    case NameKey::Discard:
+        KeyAscii = key::none;
+        break;
+    case NameKey::TooLong:
+        KeyAscii = key::none;
+        nameTooLong();
+        break;
+    }
+}
+
+void TForm1::acceptName()
+{
+    showAll({Frame1, Frame2, Command2, Label21});
+    Label21->setText(Label21->text() + QStringLiteral("  ") + text2->text());
+    hideAll({Label20, Label24, text2, Command1});
+    Picture1->setAutoRedraw(false);
+}
+
+// The box is emptied and Form3 tells the pupil to type the name again.
+void TForm1::nameTooLong()
+{
+    text2->clear();
+    TForm3* form3 = loadForm3();
+    form3->move(pos() + QPoint(100, 67));
+    form3->exec();
+    text2->setFocus();
+}
+
+void TForm1::pasteIntoText2(const QString& pasted)
+{
+    const int start = text2->hasSelectedText() ? text2->selectionStart() : text2->cursorPosition();
+    const NamePaste paste =
+        pasteIntoName(text2->text(), start, static_cast<int>(text2->selectedText().size()), pasted);
+    if (paste.tooLong) {
+        nameTooLong();
+        return;
+    }
+    text2->setText(paste.text);
+    text2->setCursorPosition(paste.cursor);
 }
 
 // Command2_Click in test mode: the header of the results table.
 void TForm1::startResultsTable()
 {
+    // Every test starts on an empty table, so an abandoned test's rows never show in the next.
+    Picture1->clear();
+    Picture1->setAutoRedraw(true);
+    Picture1->setFontSize(14);
+    Picture1->setFontBold(true);
+    Picture1->setColour(colour::black);
+    // A long name, or "įvairūs veiksmai" with a level of decimals, is set narrower to fit the box.
+    const qreal right = ResultsTable::clientWidth - 2;
+    Picture1->printWithin(QStringLiteral("  Sprendė     ") + text2->text(), right);
+    Picture1->endLine();
+    Picture1->printLine(QStringLiteral("  Kontrolinio darbo rezultatai"));
+    Picture1->printWithin(QStringLiteral("  Pasirinkta tema  ") + veiksm + QStringLiteral("   Lygis  ") + Label23->text(),
+                          right);
+    Picture1->endLine();
+    Picture1->setFontSize(12);
+    Picture1->printLine(QStringLiteral("  Eil.nr.  Mokinio sprendimas           Teisingas atsakymas"));
+    Picture1->setFontBold(false);
+}
+
+// After each judged answer in test mode: the row of the results table, the end of the test.
+void TForm1::afterJudgingInTest(const Judgement& j, int& KeyAscii)
+{
+    Frame4->hide();
+    if (Label3->text() == rightVerdict)
+        ++kontr;
+    hideAll({Label3, Label6, Label7});
+    ++k;
+    answerRecorded_ = true;
+
+    const QChar separator = systemSeparator();
+    Picture1->print(QStringLiteral("      ") + printForm(Decimal{k}, separator) + QStringLiteral("       "));
+    if (Label3->text() == wrongVerdict)
+        Picture1->setColour(colour::red);
+    // A long row (level 4, a long typed answer) is set narrower rather than run past the third
+    // column's line: so every correct result stays in its own grid row at column 40.
+    const auto& lines = ResultsTable::verticalLines;
+    Picture1->printWithin(printForm(a, separator) + QStringLiteral("  ") + Label1->text() + QStringLiteral("   ")
+                              + Label5->text() + QStringLiteral("=") + QStringLiteral("    ")
+                              + printForm(j.typed, separator) + QStringLiteral("  "),
+                          lines[2] - 3);
+    Picture1->moveToColumn(40);
+    Picture1->setColour(colour::blue);
+    // Without a sign there is no correct result to show.
+    if (j.judged)
+        Picture1->printWithin(printForm(j.result, separator), lines[3] - 3);
+    Picture1->endLine();
+
+    if (k >= 10)
+        endTest(KeyAscii);
+}
+
+void TForm1::endTest(int& KeyAscii)
+{
+    KeyAscii = key::none;
+    hideAll({Label1, Label2, Label4, Label5, Text1});
+    Picture1->printLine();
+    Picture1->setFontSize(16);
+    Picture1->setColour(colour::red);
+    Picture1->printLine(QStringLiteral("  Pažymys:  ") + gradePrintForm(kontr));
+    const AppendOutcome saved = appendResult(text2->text(), kontr);
+    Picture1->show();
+    Command1->hide();
+    Command3->show();
+    // A line that could not be saved is told with the table and grade on screen; the program goes on.
+    if (!saved)
+        message_(saved.message);
 }
 
 // Command3_Click: the finished table is emptied.
 void TForm1::clearResultsTable()
 {
+    Picture1->clear();
+    Picture1->setAutoRedraw(false);
 }
 
 } // namespace zenkla

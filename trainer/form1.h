@@ -6,6 +6,7 @@
 #include "trainer/decimal.h"
 #include "trainer/draws.h"
 #include "trainer/problems.h"
+#include "trainer/resultstable.h"
 #include "trainer/widgets.h"
 
 #include <QMainWindow>
@@ -96,7 +97,7 @@ public:
     QLabel* Label24;
     KeyBox* text2;
     QLabel* Label26;
-    QWidget* Picture1; // the results table of a test (a placeholder until test mode lands)
+    ResultsTable* Picture1; // the results table of a test
     QPushButton* Command3;
 
     // --- Menus ---
@@ -127,6 +128,7 @@ public:
     void Command2_Click();
     void Command3_Click();
     void text1_keypress(int& KeyAscii);
+    void text2_keypress(int& KeyAscii);
     void Timer1_Timer();
     void mnuSudėtis_Click();
     void mnuAtimtis_Click();
@@ -149,6 +151,9 @@ public:
     void setDrawSource(std::unique_ptr<DrawSource> source);
     DrawSource& draws() { return *draws_; }
     void setProgramEnd(std::function<void()> end) { programEnd_ = std::move(end); }
+    // What shows a message to the pupil and the teacher (a message box titled with the window's
+    // caption; tests record it instead).
+    void setMessage(std::function<void(const QString&)> show) { message_ = std::move(show); }
 
     bool testMode() const;
     bool mixedMode() const;
@@ -176,8 +181,13 @@ private:
     enum class Return { Menu, EndOfTest };
     void returnToStartScreen(Return from);
 
-    // Test mode: bookkeeping after each judged answer, and the results table.
+    // Test mode: the name entry, bookkeeping after each judged answer, the results table and
+    // the end of the test.
+    void acceptName();
+    void nameTooLong();
+    void pasteIntoText2(const QString& pasted);
     void afterJudgingInTest(const Judgement& j, int& KeyAscii);
+    void endTest(int& KeyAscii);
     void startResultsTable();
     void clearResultsTable();
 
@@ -189,6 +199,9 @@ private:
 
     std::unique_ptr<DrawSource> draws_;
     std::function<void()> programEnd_;
+    std::function<void(const QString&)> message_;
+    // In a test, the answer to the problem on show has been recorded.
+    bool answerRecorded_ = false;
 };
 
 } // namespace zenkla

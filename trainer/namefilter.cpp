@@ -38,6 +38,15 @@ bool nameCharacterAllowed(QChar c)
     return code != nameKeyBackspace && nameKeyPasses(code);
 }
 
+QString filterNameText(const QString& text)
+{
+    QString kept;
+    for (const QChar c : text)
+        if (nameCharacterAllowed(c) && kept.size() < maxNameLength)
+            kept += c;
+    return kept;
+}
+
 NameKey nameKey(const QString& box, int keyAscii)
 {
     if (!box.isEmpty() && keyAscii == nameKeyEnter)

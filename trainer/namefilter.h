@@ -36,6 +36,10 @@ enum class NameKey {
     TooLong,    // empty the box, discard the key, open Form3 "Labai ilgas įrašas. …"
 };
 
+// The characters of a text that may stand in a name, at most 31 of them: the last guard of the
+// box for text that comes neither by a key nor by a paste (an input method's, for one).
+QString filterNameText(const QString& text);
+
 // text2_keypress for the box's current text and a KeyAscii: Enter with a name accepts it, then
 // the filter, then the length rule.
 NameKey nameKey(const QString& box, int keyAscii);

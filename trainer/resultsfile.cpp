@@ -46,6 +46,28 @@ QString failure(const QString& reason)
     return QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: %1").arg(reason);
 }
 
+// The reason in Lithuanian for the failures a school computer is likely to meet, the system's
+// own words for the rest.
+QString reasonOf(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("Nėra leidimo rašyti į šį failą ar aplanką.");
+    case EISDIR:
+        return QStringLiteral("kontr.txt yra aplankas, o ne failas.");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("Diske nebėra vietos.");
+    case EROFS:
+        return QStringLiteral("Diskas skirtas tik skaityti.");
+    case ENOENT:
+        return QStringLiteral("Darbinis aplankas nerastas.");
+    default:
+        return qt_error_string(error);
+    }
+}
+
 } // namespace
 
 int windows1257Code(QChar c)
@@ -101,7 +123,7 @@ AppendOutcome appendResult(const QString& name, int grade)
         fd = ::open(resultsFileName, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
-        return {false, failure(qt_error_string(errno))};
+        return {false, failure(reasonOf(errno))};
 
     // One write of the whole line: with O_APPEND the kernel places it at the end in one piece.
     // A write interrupted before it wrote anything is repeated; a partial one is not completed,
@@ -115,7 +137,7 @@ AppendOutcome appendResult(const QString& name, int grade)
     const int closeError = errno;
 
     if (written < 0)
-        return {false, failure(qt_error_string(writeError))};
+        return {false, failure(reasonOf(writeError))};
     if (written != line->size())
         return {false, failure(QStringLiteral("Įrašyta tik dalis eilutės: %1 B iš %2 B.")
                                    .arg(written)
@@ -123,6 +145,6 @@ AppendOutcome appendResult(const QString& name, int grade)
     // An error at closing (EINTR aside, after which Linux has closed the file) may mean the
     // line never reached the disk, as on a full network drive.
     if (closed != 0 && closeError != EINTR)
-        return {false, failure(qt_error_string(closeError))};
+        return {false, failure(reasonOf(closeError))};
     return {};
 }

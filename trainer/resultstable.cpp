@@ -17,6 +17,15 @@ constexpr std::array<int, 26> letterWeights{64, 14, 27, 35, 100, 20, 14, 42, 63,
                                             56, 56, 17, 4,  49, 56, 71, 31, 10, 18, 3, 18, 2};
 constexpr int blankWeight = 166;
 
+// The length of the text without its trailing blanks.
+qsizetype visibleLength(const QString& text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1] == u' ')
+        --n;
+    return n;
+}
+
 } // namespace
 
 ResultsTable::ResultsTable(QWidget* parent)
@@ -41,11 +50,64 @@ void ResultsTable::print(const QString& text)
 {
     if (text.isEmpty())
         return;
-    if (autoRedraw_) {
-        runs_.append(Run{text, font_, colour_, cursor_});
-        update();
-    }
+    keep(text, font_);
     cursor_.rx() += textWidth(text);
+}
+
+void ResultsTable::printWithin(const QString& text, qreal right)
+{
+    if (text.isEmpty())
+        return;
+    const qsizetype visible = visibleLength(text);
+    if (visible == 0) {
+        print(text);
+        return;
+    }
+    const qreal room = right - cursor_.x();
+    QFont font = font_;
+    const auto fits = [&](const QString& t) { return textWidth(font, t.left(visibleLength(t))) <= room; };
+    int stretch = font.stretch() > 0 ? font.stretch() : 100;
+    while (!fits(text)) {
+        if (stretch - 5 >= minimumStretch)
+            font.setStretch(stretch -= 5);
+        else if (font.pointSizeF() - 0.5 >= minimumFitSize - 1e-9)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        else
+            break;
+    }
+    QString shown = text;
+    if (!fits(text)) {
+        // The longest start of the visible part that fits together with the ellipsis (the text
+        // can be a typed answer of any length, hence the halving search).
+        const QString ellipsis(QChar(0x2026));
+        qsizetype lo = 0;
+        qsizetype hi = visible - 1;
+        while (lo < hi) {
+            const qsizetype mid = (lo + hi + 1) / 2;
+            if (textWidth(font, text.left(mid) + ellipsis) <= room)
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        shown = text.left(lo) + ellipsis + text.mid(visible);
+    }
+    keep(shown, font);
+    cursor_.rx() += textWidth(font, shown);
+}
+
+void ResultsTable::keep(const QString& text, const QFont& font)
+{
+    if (!autoRedraw_)
+        return;
+    runs_.append(Run{text, font, colour_, cursor_, baselineOf(font_)});
+    update();
+}
+
+qreal ResultsTable::baselineOf(const QFont& lineFont) const
+{
+    // The text is centred in its line cell, which may be taller than the font's own lines.
+    const QFontMetricsF metrics(lineFont, this);
+    return (lineHeight(lineFont) - metrics.height()) / 2 + metrics.ascent();
 }
 
 void ResultsTable::printLine(const QString& text)
@@ -142,12 +204,9 @@ void ResultsTable::paintEvent(QPaintEvent* event)
 
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const Run& run : runs_) {
-        const QFontMetricsF metrics(run.font, this);
-        const qreal baseline =
-            run.position.y() + (lineHeight(run.font) - metrics.height()) / 2 + metrics.ascent();
         painter.setFont(run.font);
         painter.setPen(run.colour);
-        painter.drawText(QPointF(run.position.x(), baseline), run.text);
+        painter.drawText(run.position + QPointF(0, run.baseline), run.text);
     }
 
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -21,6 +21,9 @@ public:
         QFont font;
         QColor colour;
         QPointF position;
+        // The baseline's distance below position: that of the line's font, so that a run
+        // narrowed by printWithin stands on the same baseline as the rest of its line.
+        qreal baseline = 0;
     };
 
     // Outer size of the box; the client area lies inside a 2-pixel sunken border.
@@ -41,6 +44,14 @@ public:
 
     // Prints text at the print position and leaves the position right after it.
     void print(const QString& text);
+    // Prints text as print() does, but keeps its visible part (trailing blanks left out) left of
+    // x = right: a text that would reach past it is set in condensed letters (in steps of 5 %
+    // down to minimumStretch), then in smaller sizes of them (in half points down to
+    // minimumFitSize), and when it is still too wide there it is cut with "…". The current
+    // font, and so the height of the line, stays as it was.
+    void printWithin(const QString& text, qreal right);
+    static constexpr int minimumStretch = 70;
+    static constexpr qreal minimumFitSize = 6;
     // Prints text and ends the line.
     void printLine(const QString& text = QString());
     // The next print starts at the left edge, one line height of the current font lower.
@@ -74,6 +85,8 @@ public:
     qreal lineHeight() const { return lineHeight(font_); }
     qreal columnWidth() const { return columnWidth(font_); }
     qreal columnX(int n) const { return (n - 1) * columnWidth(); }
+    // Width of the client area, inside the border.
+    static constexpr int clientWidth = boxWidth - 2 * border;
     qreal textWidth(const QString& text) const { return textWidth(font_, text); }
 
     qreal lineHeight(const QFont& font) const;
@@ -89,6 +102,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void keep(const QString& text, const QFont& font);
+    qreal baselineOf(const QFont& lineFont) const;
+
     QFont font_;
     QColor colour_ = Qt::black;
     QPointF cursor_;

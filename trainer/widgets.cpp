@@ -1,7 +1,11 @@
 #include "trainer/widgets.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -221,8 +225,19 @@ bool KeyBox::event(QEvent* e)
     return QLineEdit::event(e);
 }
 
+void KeyBox::setPaste(std::function<void(const QString&)> handler)
+{
+    paste_ = std::move(handler);
+    setAcceptDrops(!paste_);
+}
+
 void KeyBox::keyPressEvent(QKeyEvent* e)
 {
+    if (paste_ && e->matches(QKeySequence::Paste)) {
+        e->accept();
+        paste_(QGuiApplication::clipboard()->text());
+        return;
+    }
     const int code = keyAsciiOf(*e);
     if (code < 0 || !keyPress_) {
         QLineEdit::keyPressEvent(e);
@@ -241,6 +256,36 @@ void KeyBox::keyPressEvent(QKeyEvent* e)
         backspace();
     else
         insert(QString(charOfKeyAscii(k)));
+}
+
+void KeyBox::contextMenuEvent(QContextMenuEvent* e)
+{
+    if (!paste_) {
+        QLineEdit::contextMenuEvent(e);
+        return;
+    }
+    // The box's own menu, with its "Paste" turned to the paste handler.
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QString pasteText = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) != pasteText)
+            continue;
+        action->disconnect(this);
+        connect(action, &QAction::triggered, this, [this] { paste_(QGuiApplication::clipboard()->text()); });
+    }
+    menu->popup(e->globalPos());
+}
+
+void KeyBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (paste_ && e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        e->accept();
+        deselect();
+        paste_(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
 }
 
 void pressOnEnter(QPushButton* button)

@@ -96,13 +96,19 @@ public:
     void setKeyPress(std::function<void(int&)> handler) { keyPress_ = std::move(handler); }
     // Every text that enters the box is passed through the filter.
     void setTextFilter(std::function<QString(const QString&)> filter);
+    // Every paste (Ctrl+V or Shift+Insert, the context menu's "Paste", the middle button) goes
+    // to the handler with the pasted text instead of into the box, and dropped text is refused.
+    void setPaste(std::function<void(const QString&)> handler);
 
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     std::function<void(int&)> keyPress_;
+    std::function<void(const QString&)> paste_;
 };
 
 // Makes Enter (Return or keypad Enter) press a focused push button, as pupils expect.

@@ -151,3 +151,22 @@ TEST(TypedNumber, ThirtyDigitsAreSimplyAnotherNumber)
     EXPECT_FALSE(m.equals(Decimal{}));
     EXPECT_TRUE(m.isNegative());
 }
+
+// The print form of the results table: a blank or "-", the number, a blank; a typed "-0" is
+// not negative, and a typed number keeps all its digits.
+TEST(PrintForm, IsSignOrBlankThenNumberThenBlank)
+{
+    struct Case {
+        const char* value;
+        const char* printed;
+    };
+    for (const Case c : {Case{"7", " 7 "}, Case{"-2.50", "-2,5 "}, Case{"0", " 0 "}, Case{"-9998.0001", "-9998,0001 "},
+                         Case{"10", " 10 "}}) {
+        EXPECT_EQ(zenkla::printForm(dec(c.value), u',').toStdString(), c.printed) << c.value;
+        EXPECT_EQ(zenkla::printForm(TypedNumber::read(QString::fromLatin1(c.value)), u',').toStdString(), c.printed)
+            << c.value;
+    }
+    EXPECT_EQ(zenkla::printForm(TypedNumber::read(u"-0"), u',').toStdString(), " 0 ");
+    EXPECT_EQ(zenkla::printForm(TypedNumber::read(u"-000123456789012345678901234567890.50"), u'.').toStdString(),
+              "-123456789012345678901234567890.5 ");
+}

@@ -176,4 +176,12 @@ TEST(NameFilter, PastedNamesAlwaysFitTheFileLine)
     }
 }
 
+// The box's last guard keeps the allowed characters, at most 31 of them.
+TEST(NameFilter, FilterNameTextKeepsAllowedCharactersUpToTheLimit)
+{
+    EXPECT_EQ(filterNameText(QStringLiteral("Ona\r\n Pe3tr.ai-tė中")), QStringLiteral("Ona Petraitė"));
+    EXPECT_EQ(filterNameText(QString(40, u'ž')), QString(31, u'ž'));
+    EXPECT_EQ(filterNameText(QStringLiteral("1.2-3")), QString());
+}
+
 } // namespace

@@ -180,6 +180,62 @@ TEST(ResultsTable, ResultsFromColumnFortyStandUnderTheirHeading)
     EXPECT_EQ(table.lines().last(), QStringLiteral("       1        -7   +   (-3)=    -4   -10 "));
 }
 
+// printWithin keeps the ink of a text left of a given edge: an ordinary row as it is, a wide
+// level-3 row condensed, a long level-4 row condensed and smaller, an answer of hundreds of
+// digits cut with "…"; the line keeps its height and its baseline, so the row stays in its
+// grid row.
+TEST(ResultsTable, PrintWithinNarrowsOrCutsWhatWouldReachPastTheEdge)
+{
+    struct Case {
+        QString text;
+        bool condensed;
+        bool smaller;
+        bool cut;
+    };
+    const QList<Case> cases{
+        {QStringLiteral("-7   +   (-3)=    -4   "), false, false, false},
+        {QStringLiteral("-15,1   \u00b7   (-10,8)=     163,08   "), true, false, false},
+        {QStringLiteral("-99,99   \u00b7   (-99,99)=    -9998,0001   "), true, true, false},
+        {QStringLiteral(" ") + QString(400, u'9') + QStringLiteral("   "), true, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        ResultsTable table;
+        table.setAutoRedraw(true);
+        table.setFontSize(12);
+        table.print(QStringLiteral("       10        "));
+        const qreal start = table.cursor().x();
+        const qreal right = 269;
+        table.printWithin(c.text, right);
+        ASSERT_EQ(table.runs().size(), 2);
+        const ResultsTable::Run& run = table.runs()[1];
+        EXPECT_EQ(run.position, QPointF(start, 0));
+        EXPECT_LE(start + table.textWidth(run.font, run.text.left(run.text.size() - 3)), right);
+        const int stretch = run.font.stretch();
+        EXPECT_EQ(stretch > 0 && stretch < 100, c.condensed);
+        EXPECT_TRUE(stretch == 0 || stretch >= ResultsTable::minimumStretch);
+        EXPECT_EQ(run.font.pointSizeF() < 12, c.smaller);
+        EXPECT_GE(run.font.pointSizeF(), ResultsTable::minimumFitSize);
+        if (c.smaller) { // sizes go down only once the letters are fully condensed
+            EXPECT_EQ(stretch, ResultsTable::minimumStretch);
+        }
+        EXPECT_EQ(run.text.endsWith(QStringLiteral("\u2026   ")), c.cut);
+        if (c.cut) {
+            EXPECT_EQ(run.font.pointSizeF(), ResultsTable::minimumFitSize);
+        } else {
+            EXPECT_EQ(run.text, c.text);
+        }
+        EXPECT_EQ(table.cursor().x(), start + table.textWidth(run.font, run.text));
+        EXPECT_EQ(run.baseline, table.runs()[0].baseline);
+        EXPECT_EQ(table.printFont(), ResultsTable::tableFont(12, false));
+        // The row's result still finds column 40 on the same line.
+        table.moveToColumn(40);
+        table.printLine(QStringLiteral("-9998,0001 "));
+        EXPECT_EQ(table.runs().last().position.y(), 0);
+        EXPECT_EQ(table.cursor().y(), table.lineHeight());
+    }
+}
+
 TEST(ResultsTable, ClearAndRetainedDrawing)
 {
     ResultsTable table;
