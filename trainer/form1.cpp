@@ -151,7 +151,10 @@ void TForm1::buildControls(QWidget* c)
                     Qt::AlignHCenter);
     setColour(Label19, colour::highlight);
     Label21 = label(c, "Label21", {136, 0, 425, 25}, QStringLiteral("Sprendžia"), window);
-    Label4 = label(c, "Label4", {40, 144, 153, 33}, QString(), big);
+    // The first operand stands right-aligned against the sign, so that the problem reads as one
+    // line ("-3,5 + 5") however many digits the operand has.
+    Label4 = label(c, "Label4", {40, 144, 153, 33}, QString(), big, Qt::AlignRight);
+    Label4->setContentsMargins(0, 0, 8, 0);
     Label1 = label(c, "Label1", {192, 144, 25, 41}, QString(), big);
     Label5 = label(c, "Label5", {224, 144, 113, 49}, QString(), big);
     Label2 = label(c, "Label2", {336, 136, 33, 49}, QStringLiteral("="), big);
