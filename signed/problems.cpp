@@ -2,15 +2,30 @@
 
 #include "shell/random.h"
 
-SignedProblem generateAddSub(int range)
+#include <cstdlib>
+
+namespace {
+
+// Reseeds, then draws the first number's sign and magnitude (1 … range) and the second sign
+// draw, in that order. Returns the first sign draw.
+int drawFirstNumber(SignedProblem& p, int range)
 {
-    SignedProblem p;
     reseed();
     const int s1 = draw(2);
     const int a = draw(range) + 1;
     p.first = s1 == 1 ? -a : a;
     p.negationFlag = s1 == 1 ? 1 : 0;
     p.secondSign = draw(2);
+    return s1;
+}
+
+} // namespace
+
+SignedProblem generateAddSub(int range)
+{
+    SignedProblem p;
+    const int s1 = drawFirstNumber(p, range);
+    const int a = std::abs(p.first);
     p.op = p.secondSign == 1 ? QChar('-') : QChar('+');
     if (s1 != 1 && p.secondSign != 1) {
         p.negationFlag = 1;
@@ -31,12 +46,7 @@ SignedProblem generateMultiplication(int firstRange, int secondRange)
 {
     SignedProblem p;
     p.op = QChar('*');
-    reseed();
-    const int s1 = draw(2);
-    const int a = draw(firstRange) + 1;
-    p.first = s1 == 1 ? -a : a;
-    p.negationFlag = s1 == 1 ? 1 : 0;
-    p.secondSign = draw(2);
+    const int s1 = drawFirstNumber(p, firstRange);
     const int b = draw(secondRange) + 1;
     p.second = p.secondSign == 1 ? -b : b;
     if (s1 != 1 && p.secondSign != 1) {

@@ -146,20 +146,6 @@ inline void answerAndGoOn(TForm8* w)
 }
 
 // The offscreen platform warns on every raise(); the tests do not need to hear it.
-inline QtMessageHandler& previousHandler()
-{
-    static QtMessageHandler handler = nullptr;
-    return handler;
-}
-
-inline void quietRaise(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message == QLatin1String("This plugin does not support raise()"))
-        return;
-    if (previousHandler())
-        previousHandler()(type, context, message);
-}
-
 // Every window test: a fresh program in a working directory with or without the pictures,
 // errors recorded instead of shown, the program's end replaced.
 class PracticeFixture : public ::testing::Test {
@@ -167,7 +153,6 @@ protected:
     explicit PracticeFixture(bool withPictures = true) : dir_(withPictures) {}
     void SetUp() override
     {
-        previousHandler() = qInstallMessageHandler(quietRaise);
         setProgramEnd([] {});
         setErrorSink([this](const QString& message) { errors.append(message); });
         createForms();
@@ -179,7 +164,6 @@ protected:
         destroyForms();
         setErrorSink({});
         setProgramEnd({});
-        qInstallMessageHandler(previousHandler());
     }
 
     QStringList errors;
