@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <limits>
+
 namespace review {
 
 int grade(int right)
@@ -30,21 +32,31 @@ QFont withPoints(QFont font, int points)
     return font;
 }
 
-void placeLabel(QLabel* label, std::optional<int> points, std::optional<int> left, int top)
+// Sets a label's size and top, and its left but never before `notBefore`; returns where its
+// text ends.
+int placeLabel(QLabel* label, std::optional<int> points, int left, int top, int notBefore)
 {
     if (points)
         setLabelFont(label, withPoints(label->font(), *points));
-    label->move(left.value_or(label->x()), top);
+    label->move(qMax(left, notBefore), top);
     label->show();
+    const QString text = label->text();
+    return text.isEmpty() ? notBefore : label->x() + QFontMetrics(label->font()).horizontalAdvance(text);
 }
+
+// Room between the question and its answer box, and between the box and the verdict.
+constexpr int boxGap = 6;
 
 } // namespace
 
 void layOutRow(const QuestionRow& row, const RowStyle& style, int top)
 {
+    constexpr int nowhere = std::numeric_limits<int>::min();
+    int end = nowhere; // where the row's last text ends so far
+    auto notBefore = [&](int gap) { return style.fitToText && end != nowhere ? end + gap : nowhere; };
     for (qsizetype i = 0; i < row.labels.size(); ++i) {
         QLabel* l = row.labels[i];
-        placeLabel(l, style.labelPoints, sheetLeft(l->x(), row.shifts, i), top);
+        end = placeLabel(l, style.labelPoints, sheetLeft(l->x(), row.shifts, i), top, notBefore(0));
     }
     if (QLineEdit* box = row.answer) {
         int height = box->height();
@@ -52,12 +64,21 @@ void layOutRow(const QuestionRow& row, const RowStyle& style, int top)
             box->setFont(withPoints(box->font(), *style.answerPoints));
             height = box->sizeHint().height();
         }
-        box->setGeometry(style.answerLeft.value_or(box->x()), top, box->width(), height);
+        box->setGeometry(qMax(style.answerLeft.value_or(box->x()), notBefore(boxGap)), top, box->width(), height);
         box->setEnabled(false);
         box->show();
+        end = box->geometry().right() + 1;
     }
     if (row.verdict)
-        placeLabel(row.verdict, style.verdictPoints, style.verdictLeft, top);
+        placeLabel(row.verdict, style.verdictPoints, style.verdictLeft.value_or(row.verdict->x()), top,
+                   notBefore(boxGap));
+}
+
+void copyTexts(const QList<QLabel*>& from, const QList<QLabel*>& to)
+{
+    Q_ASSERT(from.size() == to.size());
+    for (qsizetype i = 0; i < from.size() && i < to.size(); ++i)
+        to[i]->setText(from[i]->text());
 }
 
 void showGrade(QLabel* caption, QLabel* value, int right)

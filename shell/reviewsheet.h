@@ -28,6 +28,10 @@ struct RowStyle {
     std::optional<int> answerLeft;
     std::optional<int> verdictPoints;
     std::optional<int> verdictLeft;
+    // Pieces set out from the fonts in use: a label whose text would run into the text before it
+    // moves right to where that text ends, and the answer box and the verdict keep clear of the
+    // row before them. Layouts made for other fonts then still read as one line.
+    bool fitToText = false;
 };
 
 // The controls of one question: its labels in reading order with how far each one moves to the
@@ -44,8 +48,13 @@ int sheetLeft(int left, const QList<int>& shifts, qsizetype index);
 
 // Sets out one question as a row at the given top: every label gets the style's size, the top and
 // its shift, and is shown; the answer box gets its size (and a height to fit it), left and top, is
-// disabled and shown; the verdict label gets its size and the top, and is shown.
+// disabled and shown; the verdict label gets its size and the top, and is shown. With fitToText no
+// piece starts before the end of the text in front of it.
 void layOutRow(const QuestionRow& row, const RowStyle& style, int top);
+
+// Writes the texts of one row of labels into another, piece by piece (a question copied into its
+// row of the sheet). Both rows have the same number of labels.
+void copyTexts(const QList<QLabel*>& from, const QList<QLabel*>& to);
 
 // Shows the grade caption and writes the grade for the given number of right answers.
 void showGrade(QLabel* caption, QLabel* value, int right);
