@@ -125,11 +125,16 @@ TWindow* form(int n)
 }
 
 namespace {
+// The new instance takes the reference; the one it replaces can never be reached again and is
+// released, so that entering a window again and again costs no memory.
 template <class T>
 void enter(T*& reference)
 {
+    TWindow* replaced = reference;
     reference = new T;
     showForm(reference);
+    if (replaced)
+        replaced->release();
 }
 } // namespace
 

@@ -168,6 +168,22 @@ void TWindow::closeEvent(QCloseEvent* event)
     QTimer::singleShot(0, [] { endIfNothingVisible(); });
 }
 
+void TWindow::release()
+{
+    if (isHidden())
+        deleteLater();
+    else
+        releaseWhenHidden_ = true;
+}
+
+void TWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Hidden by the program or the pupil, not merely minimised by the window manager.
+    if (releaseWhenHidden_ && isHidden())
+        deleteLater();
+}
+
 void TWindow::keepLastInTabOrder(QWidget* control)
 {
     trailing_.removeAll(control);
