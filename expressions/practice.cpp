@@ -35,7 +35,7 @@ TForm19::TForm19()
     Label9 = underline(this, "Label9", 56);
     Label12 = underline(this, "Label12", 144);
     Label13 = underline(this, "Label13", 240);
-    Edit5 = edit(this, "Edit5", QRect(320, 72, 97, 45), bookman(35, false));
+    Edit5 = edit(this, "Edit5", QRect(320, 72, 97, 41), answerFont());
     BitBtn30 = rowButton(this, "BitBtn30", 440, QStringLiteral("Tikrinti"));
     BitBtn31 = rowButton(this, "BitBtn31", 553, QStringLiteral("Pabraukti"));
     BitBtn32 = rowButton(this, "BitBtn32", 666, QStringLiteral("Toliau"));

@@ -19,6 +19,11 @@ int operatorRaise()
 
 } // namespace
 
+QFont answerFont()
+{
+    return bookman(25, false);
+}
+
 expr::RowTexts ExpressionRow::texts() const
 {
     expr::RowTexts t;

@@ -6,8 +6,13 @@
 
 #include <array>
 
+class QFont;
 class QLabel;
 class QWidget;
+
+// The type of the answer box after a row: the longest answers the rule accepts ("-16+8a") fit
+// the 97-pixel box without scrolling.
+QFont answerFont();
 
 struct ExpressionRow {
     std::array<QLabel*, 9> labels{};

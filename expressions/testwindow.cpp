@@ -67,7 +67,7 @@ TForm20::TForm20()
       row(ExpressionRow::question(this, questionLefts, questionTop))
 {
     Label2 = heading(this, "Label2", 16, QStringLiteral("Kontrolinis darbas"), bookman(32));
-    Edit5 = edit(this, "Edit5", QRect(376, 96, 97, 45), bookman(35, false));
+    Edit5 = edit(this, "Edit5", QRect(376, 96, 97, 41), answerFont());
     BitBtn1 = button(this, "BitBtn1", QRect(488, 88, 97, 49), QStringLiteral("Toliau"), bookman(20));
     makeDefault(BitBtn1);
 
