@@ -125,7 +125,7 @@ void TForm20::Edit5Change()
 void TForm20::BitBtn1Click()
 {
     const int q = index_;
-    if (q >= 10)
+    if (q >= 10) // the test has ended; the button is hidden
         return;
     // 1. An empty answer: the prompt, and the same question again.
     if (Edit5->text().isEmpty()) {
