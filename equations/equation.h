@@ -59,7 +59,7 @@ int solution(const EquationRow& row);
 // The two ways the generator can run. When the x coefficients cancel, the first x term's
 // coefficient -1 becomes -2 or 2; the solution may or may not be 2.
 struct Variant {
-    bool neverTwo;       // the solution is also never 2
+    bool neverTwo;           // the solution is also never 2
     bool minusOneToMinusTwo; // a cancelled coefficient -1 becomes -2 (else 2)
 };
 // A new practice window: the solution may be 2, -1 becomes -2.

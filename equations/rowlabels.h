@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <array>
+#include <initializer_list>
 
 class QLabel;
 class QWidget;
