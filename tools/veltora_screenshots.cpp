@@ -1,6 +1,8 @@
 // Renders every window of Veltora offscreen to PNG files for looking at (not for asserting),
 // and a contact sheet of the reward pictures. Usage: veltora_screenshots <folder>
 // Run it in a working directory that holds "paveikslai".
+#include "equations/practice.h"
+#include "equations/testwindow.h"
 #include "expressions/expression.h"
 #include "expressions/practice.h"
 #include "expressions/testwindow.h"
@@ -116,6 +118,51 @@ void screenshots(const QString& folder)
 
 } // namespace expressions
 
+// The equation windows in their typical states: an empty coefficient before x, "-" before x,
+// the underlines with a right answer, and the test's review sheet.
+void equationStates(const QString& folder)
+{
+    using equation::EquationRow;
+    const struct {
+        const char* name;
+        EquationRow row;
+        bool underline;
+        bool answer;
+    } practice[] = {
+        {"Form25-empty-coefficient", {{"", "x", "+", "2", "", "=", "3", "x", "+", "8", ""}}, false, false},
+        {"Form25-minus-x", {{"-", "x", "+", "6", "", "=", "2", "x", "-", "3", ""}}, false, false},
+        {"Form25-underlined", {{"3", "x", "-", "5", "", "=", "", "x", "+", "7", ""}}, true, true},
+    };
+    for (const auto& p : practice) {
+        enterPractice(25);
+        equation::write({Form25->Label15, Form25->Label1, Form25->Label27, Form25->Label30, Form25->Label8,
+                         Form25->Label10, Form25->Label6, Form25->Label11, Form25->Label14, Form25->Label9,
+                         Form25->Label7},
+                        p.row);
+        if (p.underline)
+            Form25->BitBtn31->click();
+        if (p.answer) {
+            Form25->Edit5->setText(QString::number(equation::solution(p.row)));
+            Form25->BitBtn30->click();
+        }
+        save(Form25, folder, QString::fromLatin1(p.name));
+        Form25->hide();
+    }
+
+    // A whole test: every third answer wrong, one typed with a blank.
+    enterPractice(26);
+    for (int i = 0; i < 10; ++i) {
+        const int x = Form26->expectedAnswer();
+        Form26->Edit5->setText(i % 3 == 1 ? QString::number(x + 1) : i == 5 ? QStringLiteral(" %1").arg(x)
+                                                                            : QString::number(x));
+        if (i == 4)
+            save(Form26, folder, QStringLiteral("Form26-question"));
+        Form26->BitBtn1->click();
+    }
+    save(Form26, folder, QStringLiteral("Form26-review"));
+    Form26->hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -128,6 +175,7 @@ int main(int argc, char* argv[])
     createForms();
     for (int n = 1; n <= 26; ++n)
         save(form(n), folder, QStringLiteral("Form%1").arg(n));
+    equationStates(folder);
     contactSheet(folder);
     expressions::screenshots(folder);
     destroyForms();

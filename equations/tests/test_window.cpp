@@ -1,0 +1,371 @@
+// The equation test window TForm26 sat as a pupil sits it: answers typed into the box and sent
+// with Enter or "Toliau", then the review sheet.
+#include "equations/equation.h"
+#include "equations/testwindow.h"
+#include "shell/forms.h"
+#include "shell/handlers.h"
+#include "shell/prompt.h"
+#include "shell/random.h"
+#include "testing/ui.h"
+
+#include <QFontMetrics>
+
+#include <functional>
+
+using equation::EquationRow;
+
+namespace {
+
+const char* const largeNames[11] = {"Label133", "Label134", "Label135", "Label136", "Label137", "Label138",
+                                    "Label139", "Label140", "Label141", "Label142", "Label143"};
+const int largeLefts[11] = {40, 88, 120, 151, 199, 232, 264, 311, 336, 368, 415};
+
+// The review rows by name, written out here as the layout gives them.
+struct RowNames {
+    std::array<const char*, 11> pieces;
+    const char* answer;
+    const char* verdict;
+};
+const RowNames rowNames[10] = {
+    {{"Label113", "Label114", "Label115", "Label116", "Label117", "Label118", "Label119", "Label120", "Label121",
+      "Label122", "Label123"},
+     "Edit1", "Label4"},
+    {{"Label1", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11", "Label15", "Label16", "Label17",
+      "Label18"},
+     "Edit2", "Label5"},
+    {{"Label19", "Label20", "Label21", "Label23", "Label24", "Label25", "Label26", "Label27", "Label28", "Label29",
+      "Label30"},
+     "Edit3", "Label22"},
+    {{"Label31", "Label33", "Label34", "Label35", "Label36", "Label38", "Label39", "Label40", "Label41", "Label42",
+      "Label43"},
+     "Edit4", "Label13"},
+    {{"Label45", "Label46", "Label47", "Label48", "Label49", "Label50", "Label52", "Label53", "Label54", "Label55",
+      "Label57"},
+     "Edit6", "Label32"},
+    {{"Label58", "Label59", "Label60", "Label61", "Label62", "Label64", "Label65", "Label66", "Label67", "Label68",
+      "Label69"},
+     "Edit7", "Label37"},
+    {{"Label70", "Label71", "Label72", "Label73", "Label74", "Label75", "Label76", "Label77", "Label78", "Label79",
+      "Label80"},
+     "Edit8", "Label44"},
+    {{"Label81", "Label82", "Label83", "Label84", "Label85", "Label86", "Label87", "Label88", "Label89", "Label90",
+      "Label91"},
+     "Edit9", "Label51"},
+    {{"Label92", "Label93", "Label94", "Label95", "Label96", "Label97", "Label98", "Label99", "Label100",
+      "Label101", "Label102"},
+     "Edit10", "Label56"},
+    {{"Label103", "Label104", "Label105", "Label106", "Label107", "Label108", "Label109", "Label110", "Label111",
+      "Label112", "Label124"},
+     "Edit11", "Label63"},
+};
+
+EquationRow shownLarge(QWidget* w)
+{
+    EquationRow row;
+    for (std::size_t i = 0; i < 11; ++i)
+        row.pieces[i] = ui::text(w, largeNames[i]);
+    return row;
+}
+
+EquationRow shownReview(QWidget* w, int n)
+{
+    EquationRow row;
+    for (std::size_t i = 0; i < 11; ++i)
+        row.pieces[i] = ui::text(w, rowNames[n - 1].pieces[i]);
+    return row;
+}
+
+// Every control of the review sheet and the grade.
+QList<QWidget*> sheetControls(QWidget* w)
+{
+    QList<QWidget*> all{ui::find<QWidget>(w, "Label3"), ui::find<QWidget>(w, "Label12")};
+    for (const RowNames& r : rowNames) {
+        for (const char* p : r.pieces)
+            all.append(ui::find<QWidget>(w, p));
+        all.append(ui::find<QWidget>(w, r.answer));
+        all.append(ui::find<QWidget>(w, r.verdict));
+    }
+    return all;
+}
+
+class EquationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setErrorSink([this](const QString& m) { errors.append(m); });
+        setProgramEnd([] {});
+        createForms();
+        open();
+    }
+    void TearDown() override
+    {
+        destroyForms();
+        setErrorSink({});
+        setProgramEnd({});
+        EXPECT_TRUE(errors.isEmpty()) << errors.join(' ');
+    }
+    void open()
+    {
+        enterPractice(26);
+        w = Form26;
+        ASSERT_TRUE(w->isVisible());
+    }
+    void answer(const QString& text, bool byEnter)
+    {
+        ui::type(w->Edit5, text);
+        if (byEnter)
+            ui::enter(w->Edit5);
+        else
+            ui::click(w, "BitBtn1");
+    }
+    // Sits the test; question n (1 … 10) is answered right when right(n). Returns what was typed
+    // and, in `shown`, each equation as it stood on screen.
+    QStringList sit(const std::function<bool(int)>& right, QList<EquationRow>* shown = nullptr)
+    {
+        QStringList typed;
+        for (int n = 1; n <= 10; ++n) {
+            const EquationRow row = shownLarge(w);
+            if (shown)
+                shown->append(row);
+            const int x = equation::solution(row);
+            typed << (right(n) ? QString::number(x)
+                               : n % 3 == 0 ? QStringLiteral("x=%1").arg(x)
+                               : n % 3 == 1 ? QString::number(x + 1)
+                                            : QStringLiteral(" %1").arg(x));
+            answer(typed.back(), n % 2 == 0);
+        }
+        return typed;
+    }
+
+    TForm26* w = nullptr;
+    QStringList errors;
+};
+
+TEST_F(EquationTest, OpensOnQuestionOneWithNothingOfTheSheetShown)
+{
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lygtys"));
+    EXPECT_EQ(ui::text(w, "Label2"), QStringLiteral("Kontrolinis darbas"));
+    EXPECT_EQ(w->Label2->pos(), QPoint(240, 16));
+    for (int i = 0; i < 11; ++i) {
+        QLabel* l = ui::find<QLabel>(w, largeNames[i]);
+        EXPECT_TRUE(l->isVisible()) << largeNames[i];
+        EXPECT_EQ(l->pos(), QPoint(largeLefts[i], 88)) << largeNames[i];
+        EXPECT_EQ(l->font().pixelSize(), 35) << largeNames[i];
+    }
+    EXPECT_EQ(ui::text(w, "Label138"), QStringLiteral("="));
+    EXPECT_EQ(ui::text(w, "BitBtn1"), QStringLiteral("Toliau"));
+    EXPECT_EQ(w->enterTarget(), w->BitBtn1);
+    EXPECT_EQ(w->focusWidget(), w->Edit5);
+    for (QWidget* c : sheetControls(w))
+        EXPECT_FALSE(c->isVisible()) << c->objectName();
+    EXPECT_EQ(w->questionIndex(), 0);
+}
+
+TEST_F(EquationTest, GradeCountsRightAnswersButNeverBelowTwo)
+{
+    const struct {
+        std::function<bool(int)> right;
+        const char* grade;
+    } cases[] = {
+        {[](int) { return true; }, "10"},
+        {[](int n) { return n != 2 && n != 5 && n != 9; }, "7"},
+        {[](int n) { return n == 4; }, "2"},
+        {[](int) { return false; }, "2"},
+        {[](int n) { return n <= 2; }, "2"},
+        {[](int n) { return n > 7; }, "3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.grade);
+        sit(c.right);
+        EXPECT_TRUE(w->Label3->isVisible());
+        EXPECT_EQ(ui::text(w, "Label3"), QStringLiteral("Įvertinimas:"));
+        EXPECT_TRUE(w->Label12->isVisible());
+        EXPECT_EQ(ui::text(w, "Label12"), QString::fromLatin1(c.grade));
+        for (int n = 1; n <= 10; ++n) {
+            QLabel* v = ui::find<QLabel>(w, rowNames[n - 1].verdict);
+            EXPECT_TRUE(v->isVisible()) << n;
+            EXPECT_EQ(v->text(), c.right(n) ? QStringLiteral("Gerai") : QStringLiteral("Blogai")) << "question " << n;
+        }
+        // The large row, the box and "Toliau" are gone; Enter does nothing.
+        for (const char* name : largeNames)
+            EXPECT_FALSE(ui::find<QWidget>(w, name)->isVisible()) << name;
+        EXPECT_FALSE(w->Edit5->isVisible());
+        EXPECT_FALSE(w->BitBtn1->isVisible());
+        EXPECT_EQ(w->enterTarget(), nullptr);
+        open();
+    }
+}
+
+TEST_F(EquationTest, AnEmptyAnswerChangesNothing)
+{
+    for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        const EquationRow before = shownLarge(w);
+        const int right = w->correctCount();
+        for (bool byEnter : {true, false}) {
+            answer(QString(), byEnter);
+            EXPECT_TRUE(Form9->isVisible());
+            Form9->hide();
+            EXPECT_EQ(w->questionIndex(), n - 1);
+            EXPECT_EQ(w->correctCount(), right);
+            EXPECT_EQ(shownLarge(w), before);
+            EXPECT_EQ(w->focusWidget(), w->Edit5);
+            EXPECT_TRUE(w->Edit5->isVisible());
+        }
+        answer(QString::number(equation::solution(before)), true);
+    }
+    EXPECT_EQ(ui::text(w, "Label12"), QStringLiteral("10"));
+}
+
+TEST_F(EquationTest, NothingOfTheSheetShowsWhileTheTestRuns)
+{
+    for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        for (QWidget* c : sheetControls(w))
+            ASSERT_FALSE(c->isVisible()) << c->objectName();
+        EXPECT_EQ(w->enterTarget(), w->BitBtn1);
+        EXPECT_EQ(w->focusWidget(), w->Edit5);
+        EXPECT_EQ(w->Edit5->text(), QString());
+        answer(QString::number(equation::solution(shownLarge(w)) + (n % 2)), n % 2 == 0);
+    }
+    for (QWidget* c : sheetControls(w))
+        EXPECT_TRUE(c->isVisible()) << c->objectName();
+}
+
+// The sheet shows every equation as it stood, coefficient 1 empty and -1 as "-", the answers as
+// typed in boxes that cannot be edited, and each row reads left to right without overlaps.
+TEST_F(EquationTest, TheSheetCopiesEquationsAndAnswersExactly)
+{
+    bool sawEmpty = false, sawMinus = false;
+    for (std::uint64_t base : {100u, 200u, 300u, 400u, 500u, 600u}) {
+        SCOPED_TRACE(base);
+        fixSeed(base);
+        open();
+        QList<EquationRow> shown;
+        const QStringList typed = sit([](int n) { return n % 2 == 1; }, &shown);
+        for (int n = 1; n <= 10; ++n) {
+            SCOPED_TRACE(n);
+            const RowNames& r = rowNames[n - 1];
+            EXPECT_EQ(shownReview(w, n), shown[n - 1]) << equation::toText(shown[n - 1]);
+            for (int t = 1; t <= 4; ++t) {
+                sawEmpty = sawEmpty || (equation::isXTerm(shown[n - 1], t) && shown[n - 1].number(t).isEmpty());
+                sawMinus = sawMinus || shown[n - 1].number(t) == QStringLiteral("-");
+            }
+            QLineEdit* box = ui::find<QLineEdit>(w, r.answer);
+            EXPECT_EQ(box->text(), typed[n - 1]);
+            EXPECT_FALSE(box->isEnabled());
+            ui::type(box, QStringLiteral("9"));
+            EXPECT_EQ(box->text(), typed[n - 1]);
+
+            const int top = 64 + 40 * (n - 1);
+            int end = 0;
+            for (const char* p : r.pieces) {
+                QLabel* l = ui::find<QLabel>(w, p);
+                EXPECT_EQ(l->y(), top) << p;
+                EXPECT_EQ(l->font().pixelSize(), 21) << p;
+                if (l->text().isEmpty())
+                    continue;
+                EXPECT_GE(l->x(), end) << p << " runs into the piece before it";
+                end = l->x() + QFontMetrics(l->font()).horizontalAdvance(l->text());
+            }
+            EXPECT_GE(box->x(), end);
+            EXPECT_EQ(box->y(), top);
+            QLabel* v = ui::find<QLabel>(w, r.verdict);
+            EXPECT_GE(v->x(), box->geometry().right());
+            EXPECT_EQ(v->y(), top);
+        }
+        // The "=" of all rows stand under each other.
+        for (int n = 2; n <= 10; ++n)
+            EXPECT_EQ(ui::find<QLabel>(w, rowNames[n - 1].pieces[5])->x(),
+                      ui::find<QLabel>(w, rowNames[0].pieces[5])->x());
+    }
+    EXPECT_TRUE(sawEmpty && sawMinus) << "the seeds should show both implicit coefficients";
+}
+
+TEST_F(EquationTest, TheSavedAnswerIsTheBoxAsLastEdited)
+{
+    const int x = equation::solution(shownLarge(w));
+    ui::type(w->Edit5, QStringLiteral("77"));
+    QTest::keyClick(w->Edit5, Qt::Key_Backspace);
+    QTest::keyClick(w->Edit5, Qt::Key_Backspace);
+    ui::type(w->Edit5, QString::number(x));
+    EXPECT_EQ(w->savedAnswer(0), QString::number(x));
+    ui::enter(w->Edit5);
+    EXPECT_EQ(w->correctCount(), 1);
+    EXPECT_EQ(w->savedAnswer(1), QString());
+    EXPECT_EQ(ui::text(w, "Edit1"), QString::number(x));
+}
+
+// The equation drawn after the n-th reseed from a fixed base.
+EquationRow replay(std::uint64_t base, int n, equation::Variant variant)
+{
+    fixSeed(base);
+    for (int r = 0; r < n; ++r)
+        reseed();
+    return equation::generate(draw, variant).row;
+}
+
+// A base whose test has a question 2 … 10 in which cancelling x terms turn -1 into -2.
+std::uint64_t baseWithCancelledMinusOne()
+{
+    for (std::uint64_t base = 1; base < 5000; ++base)
+        for (int n = 2; n <= 10; ++n)
+            if (replay(base, n, equation::laterQuestion) != replay(base, n, equation::next))
+                return base;
+    ADD_FAILURE() << "no such base";
+    return 0;
+}
+
+// Question 1 is the first variant; questions 2 … 10 never 2, with -1 becoming -2.
+TEST_F(EquationTest, QuestionsComeFromTheirVariants)
+{
+    for (std::uint64_t base : {std::uint64_t{1100}, std::uint64_t{1200}, baseWithCancelledMinusOne()}) {
+        SCOPED_TRACE(base);
+        fixSeed(base);
+        open();
+        for (int n = 1; n <= 10; ++n) {
+            const EquationRow row = shownLarge(w);
+            EXPECT_EQ(row, replay(base, n, n == 1 ? equation::first : equation::laterQuestion)) << "question " << n;
+            EXPECT_EQ(w->expectedAnswer(), equation::solution(row));
+            answer(QString::number(w->expectedAnswer()), true);
+        }
+        EXPECT_EQ(ui::text(w, "Label12"), QStringLiteral("10"));
+    }
+}
+
+TEST_F(EquationTest, ANewOpeningStartsANewTest)
+{
+    sit([](int) { return true; });
+    TForm26* finished = w;
+    open();
+    EXPECT_NE(w, finished);
+    EXPECT_EQ(w->questionIndex(), 0);
+    EXPECT_EQ(w->correctCount(), 0);
+    EXPECT_TRUE(w->Edit5->isVisible());
+    EXPECT_EQ(w->Edit5->text(), QString());
+    for (QWidget* c : sheetControls(w))
+        EXPECT_FALSE(c->isVisible()) << c->objectName();
+}
+
+// A test window left on screen goes on with its own questions when a second one is opened.
+TEST_F(EquationTest, TwoOpenTestsKeepTheirOwnQuestions)
+{
+    TForm26* older = w;
+    for (int n = 1; n <= 3; ++n)
+        answer(QString::number(equation::solution(shownLarge(older))), true);
+    open();
+    ASSERT_NE(w, older);
+    ASSERT_TRUE(older->isVisible());
+    answer(QStringLiteral("0"), true);
+    EXPECT_EQ(older->questionIndex(), 3);
+    EXPECT_EQ(older->correctCount(), 3);
+    TForm26* newer = w;
+    w = older;
+    for (int n = 4; n <= 10; ++n)
+        answer(QString::number(equation::solution(shownLarge(older))), true);
+    EXPECT_EQ(ui::text(older, "Label12"), QStringLiteral("10"));
+    EXPECT_EQ(newer->questionIndex(), 1);
+    EXPECT_EQ(newer->correctCount(), 0);
+}
+
+} // namespace
