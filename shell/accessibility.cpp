@@ -1,6 +1,7 @@
 #include "shell/accessibility.h"
 
 #include "shell/picture.h"
+#include "shell/window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -57,6 +58,11 @@ QAccessibleInterface* veltoraAccessible(const QString& className, QObject* objec
     if (className == QLatin1String("PictureBox"))
         if (auto* box = qobject_cast<PictureBox*>(object))
             return new PictureBoxAccessible(box);
+    // A plain widget would be a "filler"; a window of the program is a window (a frame to the
+    // screen reader, which announces its caption when it comes to the front).
+    if (className == QLatin1String("TWindow"))
+        if (auto* window = qobject_cast<TWindow*>(object))
+            return new QAccessibleWidget(window, QAccessible::Window);
     return nullptr;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What Veltora's controls tell a screen reader (AT-SPI through Qt's accessibility).
 //
+// - Every window is a window named by its caption.
 // - A picture box that reacts to a click (the exit picture Image1) is a push button with the
 //   press action; a picture box that only shows a picture is a graphic. Both are named by
 //   their accessible name ("Pabaiga", "Paveikslėlis").
@@ -27,6 +28,6 @@ QString problemText(const QList<QLabel*>& labels);
 // Brings the description of every described answer box up to date.
 void refreshAnswerDescriptions();
 
-// Makes Qt ask this program for the accessible interfaces of its own controls (picture boxes).
-// Idempotent; the first picture box calls it.
+// Makes Qt ask this program for the accessible interfaces of its windows and picture boxes.
+// Idempotent; every window and picture box calls it.
 void installAccessibility();

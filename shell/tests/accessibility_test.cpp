@@ -83,8 +83,15 @@ void checkControls(TWindow* window)
 
 void checkEveryWindow()
 {
-    for (TWindow* window : TWindow::all())
+    for (TWindow* window : TWindow::all()) {
+        QAccessibleInterface* iface = accessible(window);
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), QAccessible::Window) << window->objectName();
+        // The prompt has no caption; it is named by its message.
+        const QString expected = window == form(9) ? QStringLiteral("Iveskite skaičių") : window->windowTitle();
+        EXPECT_EQ(iface->text(QAccessible::Name), expected) << window->objectName();
         checkControls(window);
+    }
 }
 
 // Works out the answer of a problem read as a screen reader reads it ("-3 * (-5)=").
