@@ -164,10 +164,12 @@ QAccessibleInterface* zenklaAccessible(const QString& className, QObject* object
     return nullptr;
 }
 
-// A count spoken with its caption: "Teisingai: 3".
+// A count spoken with its caption: "Teisingai: 3"; nothing while the count is empty.
 void followCount(QLabel* count, const QLabel* caption)
 {
-    follow(count, AccessibleText::Name, [count, caption] { return caption->text() + QStringLiteral(": ") + count->text(); });
+    follow(count, AccessibleText::Name, [count, caption] {
+        return count->text().isEmpty() ? QString() : caption->text() + QStringLiteral(": ") + count->text();
+    });
 }
 
 } // namespace
