@@ -1,5 +1,6 @@
 #include "equations/practice.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
@@ -54,6 +55,8 @@ TForm25::TForm25() : TExerciseWindow("Form25", "Lygtys", 21, Order::ShowFirst), 
     Label12 = label(this, "Label12", {175, 144}, QStringLiteral("x"), bookman(35), colour::yellow);
     Label26 = label(this, "Label26", {208, 144}, QStringLiteral("="), bookman(35), colour::yellow);
     Edit5 = edit(this, "Edit5", QRect(240, 152, 81, 33), bookman(21));
+    // The box is described by the equation and the "x =" before it.
+    describeAnswer(Edit5, equation::toList(row_) << Label12 << Label26);
 
     BitBtn30 = actionButton(this, "BitBtn30", {352, 144}, "Tikrinti");
     BitBtn32 = actionButton(this, "BitBtn32", {464, 144}, "Toliau");

@@ -1,5 +1,6 @@
 #include "equations/testwindow.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/feedback.h"
 #include "shell/handlers.h"
@@ -79,6 +80,7 @@ TForm26::TForm26() : TWindow("Form26", QStringLiteral("Lygtys"))
                                   "Label139", "Label140", "Label141", "Label142", "Label143"},
                                  largePlaces, 35, 35);
     Edit5 = edit(this, "Edit5", QRect(456, 96, 97, 33), bookman(21));
+    describeAnswer(Edit5, equation::toList(large_));
     BitBtn1 = button(this, "BitBtn1", QRect(576, 88, 97, 49), QStringLiteral("Toliau"), bookman(19));
     makeDefault(BitBtn1);
 
@@ -95,6 +97,7 @@ TForm26::TForm26() : TWindow("Form26", QStringLiteral("Lygtys"))
         row.answer->hide();
         row.verdict = label(this, n.verdict, {450, top}, QString(), bookman(27), colour::red);
         row.verdict->hide();
+        describeAnswer(row.answer, equation::toList(row.labels));
     }
 
     Label3 = label(this, "Label3", {56, 456}, QStringLiteral("Įvertinimas:"), bookman(32), colour::red);

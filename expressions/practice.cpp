@@ -1,5 +1,6 @@
 #include "expressions/practice.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
@@ -36,6 +37,7 @@ TForm19::TForm19()
     Label12 = underline(this, "Label12", 144);
     Label13 = underline(this, "Label13", 240);
     Edit5 = edit(this, "Edit5", QRect(320, 72, 97, 41), answerFont());
+    describeAnswer(Edit5, row.pieces());
     BitBtn30 = rowButton(this, "BitBtn30", 440, QStringLiteral("Tikrinti"));
     BitBtn31 = rowButton(this, "BitBtn31", 553, QStringLiteral("Pabraukti"));
     BitBtn32 = rowButton(this, "BitBtn32", 666, QStringLiteral("Toliau"));

@@ -4,6 +4,8 @@
 // expression this way, and judge what the row shows.
 #include "expressions/expression.h"
 
+#include <QList>
+
 #include <array>
 
 class QFont;
@@ -16,6 +18,9 @@ QFont answerFont();
 
 struct ExpressionRow {
     std::array<QLabel*, 9> labels{};
+
+    // The nine labels in reading order.
+    QList<QLabel*> pieces() const { return QList<QLabel*>(labels.begin(), labels.end()); }
 
     expr::RowTexts texts() const;
     void setTexts(const expr::RowTexts& texts);

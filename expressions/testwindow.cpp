@@ -1,5 +1,6 @@
 #include "expressions/testwindow.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/feedback.h"
 #include "shell/handlers.h"
@@ -84,8 +85,10 @@ TForm20::TForm20()
         r.answer->hide();
         r.verdict->hide();
         onChange(r.answer, this, &TForm20::Edit5Change);
+        describeAnswer(r.answer, r.expression.pieces());
     }
     onChange(Edit5, this, &TForm20::Edit5Change);
+    describeAnswer(Edit5, row.pieces());
     onClick(BitBtn1, this, &TForm20::BitBtn1Click);
 
     Label3 = label(this, "Label3", {56, 456}, QStringLiteral("Įvertinimas:"), bookman(32), colour::red);
@@ -163,8 +166,7 @@ void TForm20::showReviewSheet()
     BitBtn1->hide();
     for (int n = 1; n <= 10; ++n) {
         const ReviewRow& r = review(n);
-        const QList<QLabel*> pieces(r.expression.labels.begin(), r.expression.labels.end());
-        review::layOutRow({pieces, {}, r.answer, r.verdict}, sheetStyle, sheetRows.top(n));
+        review::layOutRow({r.expression.pieces(), {}, r.answer, r.verdict}, sheetStyle, sheetRows.top(n));
     }
     review::showGrade(Label3, Label12, score_);
 }

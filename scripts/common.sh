@@ -1,9 +1,10 @@
-# Shared by the start and test scripts: installs the Debian packages that are missing and
+# Shared by the start, test and package scripts: installs the Debian packages that are missing and
 # builds the project. Source it; it defines install_missing and build.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texgyre fonts-liberation)
+PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texgyre fonts-liberation
+  dpkg-dev desktop-file-utils appstream)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

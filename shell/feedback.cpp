@@ -86,24 +86,35 @@ void setVerdict(QLabel* label, Verdict verdict)
     }
 }
 
+namespace {
+
+// A count is spoken with its caption: "Teisingi atsakymai: 3".
+void showCount(QLabel* count, const QLabel* caption, int value)
+{
+    count->setText(numberText(value));
+    count->setAccessibleName(caption->text().trimmed() + QLatin1Char(' ') + count->text());
+}
+
+} // namespace
+
 Tally::Tally(QWidget* window, int left, int top)
 {
     const QFont font = bookman(27);
     Label2 = label(window, "Label2", {left, top}, QStringLiteral("Teisingi atsakymai: "), font, colour::yellow);
-    Label4 = label(window, "Label4", {left + 330, top}, QStringLiteral("0"), font, colour::red);
+    Label4 = label(window, "Label4", {left + 330, top}, QString(), font, colour::red);
     Label3 = label(window, "Label3", {left, top + 40}, QStringLiteral("Neteisingi atsakymai: "), font,
                    colour::yellow);
-    Label5 = label(window, "Label5", {left + 330, top + 40}, QStringLiteral("0"), font, colour::red);
+    Label5 = label(window, "Label5", {left + 330, top + 40}, QString(), font, colour::red);
+    showCount(Label4, Label2, 0);
+    showCount(Label5, Label3, 0);
 }
 
 void Tally::countRight()
 {
-    ++right_;
-    Label4->setText(numberText(right_));
+    showCount(Label4, Label2, ++right_);
 }
 
 void Tally::countWrong()
 {
-    ++wrong_;
-    Label5->setText(numberText(wrong_));
+    showCount(Label5, Label3, ++wrong_);
 }

@@ -49,7 +49,8 @@ enum class Verdict { None, Right, Wrong };
 void setVerdict(QLabel* label, Verdict verdict);
 
 // The tally of a practice window: "Teisingi atsakymai: " with the correct count in Label4 and
-// "Neteisingi atsakymai: " with the incorrect count in Label5, both counts "0" at start.
+// "Neteisingi atsakymai: " with the incorrect count in Label5, both counts "0" at start. A screen
+// reader speaks each count with its caption ("Teisingi atsakymai: 3").
 class Tally {
 public:
     // Creates Label2, Label4, Label3 and Label5 on the window, the first row at the given top.

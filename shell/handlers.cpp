@@ -1,5 +1,7 @@
 #include "shell/handlers.h"
 
+#include "shell/accessibility.h"
+
 #include "shell/window.h"
 
 #include <QApplication>
@@ -48,6 +50,8 @@ void runHandler(const std::function<void()>& handler) noexcept
         } catch (const std::exception& e) {
             showError(QString::fromLocal8Bit(e.what()));
         }
+        // The handler may have written new problems into labels.
+        refreshAnswerDescriptions();
         endIfNothingVisible();
     } catch (...) {
         // The error box itself failed; there is nothing sensible left to show.

@@ -7,8 +7,9 @@
 #include <functional>
 
 // Every handler of a window runs through runHandler: an error raised inside it (a picture
-// file that cannot be read) is shown in the error box and never reaches Qt; afterwards, when
-// no window of the program is left on screen, the program ends.
+// file that cannot be read) is shown in the error box and never reaches Qt; afterwards the
+// answer boxes' descriptions follow the problems now shown and, when no window of the program
+// is left on screen, the program ends.
 void runHandler(const std::function<void()>& handler) noexcept;
 
 // Binds a handler member function to a control's event through runHandler.

@@ -1,7 +1,10 @@
 #include "shell/picture.h"
 
+#include "shell/accessibility.h"
+
 #include <QFile>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -95,7 +98,13 @@ QImage loadJpeg(const QString& path)
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
+    installAccessibility();
     setFocusPolicy(Qt::NoFocus);
+}
+
+bool PictureBox::isPressable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked));
 }
 
 void PictureBox::setImage(const QImage& image)

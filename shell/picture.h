@@ -21,6 +21,7 @@ QImage loadJpeg(const QString& path);
 
 // A picture box: draws its picture at the picture's own size, centred and clipped, never scaled.
 // A click (mouse release inside the box, or Space/Enter while it has the focus) emits clicked().
+// A box that reacts to clicks is a push button to a screen reader, which can press it.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +34,11 @@ public:
     void load(const QString& path);
     // The file last loaded successfully, empty when the picture came from elsewhere.
     QString fileName() const { return fileName_; }
+
+    // Whether anything reacts to a click of the box.
+    bool isPressable() const;
+    // Clicks the box as the pupil would.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();

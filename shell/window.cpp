@@ -1,5 +1,6 @@
 #include "shell/window.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
@@ -54,6 +55,7 @@ TWindow::TWindow(const char* name, const QString& caption, QSize frameSize, Fram
                  bool exitPicture)
     : QWidget(nullptr)
 {
+    installAccessibility();
     registry().append(this);
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);

@@ -1,5 +1,6 @@
 #include "signed/practice.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/forms.h"
 #include "shell/handlers.h"
@@ -205,6 +206,10 @@ TForm8::TForm8()
         {Op::AddSub, Label26, Label27, Label28, Label30, Label29, Edit5, BitBtn27, BitBtn28, BitBtn29, Image10},
         {Op::AddSub, Label26, Label27, Label28, Label30, Label29, Edit5, BitBtn30, BitBtn31, BitBtn32, Image11},
     }};
+
+    // Every answer box is described by its kind's problem (kinds 5-10 share one box and its labels).
+    for (const Kind& k : kinds_)
+        describeAnswer(k.answer, {k.first, k.op, k.bracket, k.second, k.closing});
 
     onClick(BitBtn4, this, &TForm8::BitBtn4Click);
     onClick(BitBtn10, this, &TForm8::BitBtn10Click);

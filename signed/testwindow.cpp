@@ -1,5 +1,6 @@
 #include "signed/testwindow.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/feedback.h"
 #include "shell/handlers.h"
@@ -151,6 +152,8 @@ TForm14::TForm14() : TWindow("Form14", QStringLiteral("Teigiami ir neigiami skai
         q.answer = edit(this, n.answer, answerRect, bookman(35, false));
         q.next = button(this, n.next, nextRect, QStringLiteral("Toliau"), bookman(20));
         q.verdict = label(this, n.verdict, verdictAt, QString(), bookman(27), colour::red);
+        // The box keeps its question's labels on the review sheet too.
+        describeAnswer(q.answer, {q.first, q.op, q.bracket, q.second, q.equals});
         makeDefault(q.next);
         onChange(q.answer, this, n.change);
         onClick(q.next, this, n.click);

@@ -9,6 +9,7 @@ class QPushButton;
 namespace zenkla {
 
 class TForm2 : public QDialog {
+    Q_OBJECT
 public:
     explicit TForm2(QWidget* owner);
     QLabel* Picture1; // the program icon
@@ -18,6 +19,7 @@ public:
 };
 
 class TForm3 : public QDialog {
+    Q_OBJECT
 public:
     explicit TForm3(QWidget* owner);
     QLabel* Label1;

@@ -1,5 +1,6 @@
 #include "trainer/form1.h"
 
+#include "trainer/accessibility.h"
 #include "trainer/dialogs.h"
 #include "trainer/forms.h"
 #include "trainer/namefilter.h"
@@ -91,6 +92,7 @@ TForm1::TForm1() : draws_(std::make_unique<RandomDraws>())
     setCentralWidget(client);
     buildControls(client);
     buildMenus();
+    makeAccessible(*this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     programEnd_ = [this] {

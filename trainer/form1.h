@@ -29,6 +29,7 @@ namespace zenkla {
 struct WorkedSolution;
 
 class TForm1 : public QMainWindow {
+    Q_OBJECT
 public:
     TForm1();
     ~TForm1() override;

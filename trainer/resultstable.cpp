@@ -1,5 +1,7 @@
 #include "trainer/resultstable.h"
 
+#include "trainer/accessibility.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -31,6 +33,7 @@ qsizetype visibleLength(const QString& text)
 ResultsTable::ResultsTable(QWidget* parent)
     : QFrame(parent), font_(tableFont(13.5, false))
 {
+    zenkla::installAccessibility();
     setObjectName(QStringLiteral("Picture1"));
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFixedSize(boxWidth, boxHeight);

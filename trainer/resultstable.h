@@ -1,6 +1,7 @@
 #pragma once
 // Picture1, the results table of Zenkla's test: a picture box that keeps what was
-// printed into it as text runs and paints them under a fixed grid of thin lines.
+// printed into it as text runs and paints them under a fixed grid of thin lines. A screen
+// reader reads it as its printed lines.
 #include <QColor>
 #include <QFont>
 #include <QFrame>

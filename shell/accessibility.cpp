@@ -1,0 +1,179 @@
+#include "shell/accessibility.h"
+
+#include "shell/picture.h"
+#include "shell/window.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace {
+
+// A picture box as assistive technology sees it. Its role follows whether it reacts to a
+// click, so the same class serves the exit picture and the reward pictures.
+class PictureBoxAccessible : public QAccessibleWidget {
+public:
+    explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+
+    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        return box()->isPressable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (box()->isPressable() && box()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // As Qt's own buttons do, the press runs after the request has been answered: the
+        // handler may close windows or show a message box.
+        if (box()->isPressable() && box()->isEnabled())
+            QMetaObject::invokeMethod(box(), &PictureBox::click, Qt::QueuedConnection);
+    }
+
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        if (action == pressAction() && box()->isPressable())
+            return {QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+};
+
+QAccessibleInterface* veltoraAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("PictureBox"))
+        if (auto* box = qobject_cast<PictureBox*>(object))
+            return new PictureBoxAccessible(box);
+    // A plain widget would be a "filler"; a window of the program is a window (a frame to the
+    // screen reader, which announces its caption when it comes to the front).
+    if (className == QLatin1String("TWindow"))
+        if (auto* window = qobject_cast<TWindow*>(object))
+            return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
+// The description of one answer box, kept by the box as a child object.
+class AnswerDescription : public QObject {
+public:
+    AnswerDescription(QLineEdit* box, QList<QLabel*> labels) : QObject(box), box_(box)
+    {
+        setLabels(std::move(labels));
+        box->installEventFilter(this);
+        all().append(this);
+    }
+    ~AnswerDescription() override { all().removeOne(this); }
+
+    static QList<AnswerDescription*>& all()
+    {
+        static QList<AnswerDescription*> descriptions;
+        return descriptions;
+    }
+
+    static AnswerDescription* of(QLineEdit* box)
+    {
+        for (AnswerDescription* d : all())
+            if (d->box_ == box)
+                return d;
+        return nullptr;
+    }
+
+    void setLabels(QList<QLabel*> labels)
+    {
+        labels_.clear();
+        for (QLabel* l : labels)
+            labels_.append(l);
+        refresh();
+    }
+
+    void refresh()
+    {
+        QList<QLabel*> labels;
+        for (const QPointer<QLabel>& l : labels_)
+            if (l)
+                labels.append(l);
+        const QString text = problemText(labels);
+        // Setting the same text again would tell the screen reader of a change that is none.
+        if (box_->accessibleDescription() != text)
+            box_->setAccessibleDescription(text);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == box_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::Show))
+            refresh();
+        return false;
+    }
+
+private:
+    QLineEdit* box_;
+    QList<QPointer<QLabel>> labels_;
+};
+
+bool opensBracket(const QString& text)
+{
+    return text.endsWith(QLatin1Char('('));
+}
+
+bool closesBracket(const QString& text)
+{
+    return text.startsWith(QLatin1Char(')'));
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(veltoraAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QString problemText(const QList<QLabel*>& labels)
+{
+    QString text;
+    QString previous;
+    for (const QLabel* l : labels) {
+        if (!l || l->isHidden())
+            continue;
+        const QString piece = l->text().trimmed();
+        if (piece.isEmpty())
+            continue;
+        if (!text.isEmpty() && !opensBracket(previous) && !closesBracket(piece))
+            text += QLatin1Char(' ');
+        text += piece;
+        previous = piece;
+    }
+    return text;
+}
+
+void describeAnswer(QLineEdit* box, QList<QLabel*> problemLabels)
+{
+    box->setAccessibleName(QStringLiteral("Atsakymas"));
+    if (AnswerDescription* d = AnswerDescription::of(box))
+        d->setLabels(std::move(problemLabels));
+    else
+        new AnswerDescription(box, std::move(problemLabels));
+}
+
+void refreshAnswerDescriptions()
+{
+    for (AnswerDescription* d : AnswerDescription::all())
+        d->refresh();
+}

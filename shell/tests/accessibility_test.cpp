@@ -1,0 +1,454 @@
+// What a screen reader hears of Veltora, asked the way assistive technology asks: through the
+// accessible interfaces of the very windows a pupil uses.
+#include "shell/accessibility.h"
+#include "shell/controls.h"
+#include "shell/feedback.h"
+#include "shell/forms.h"
+#include "shell/handlers.h"
+#include "shell/picture.h"
+#include "shell/window.h"
+#include "equations/practice.h"
+#include "equations/testwindow.h"
+#include "expressions/practice.h"
+#include "expressions/testwindow.h"
+#include "signed/practice.h"
+#include "signed/testwindow.h"
+#include "testing/ui.h"
+
+#include <QAccessible>
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+QAccessibleInterface* accessible(QObject* o)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(o);
+    if (!iface)
+        ADD_FAILURE() << "no accessible interface for " << o->objectName();
+    return iface;
+}
+
+QString name(QObject* o)
+{
+    QAccessibleInterface* iface = accessible(o);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+QString description(QObject* o)
+{
+    QAccessibleInterface* iface = accessible(o);
+    return iface ? iface->text(QAccessible::Description) : QString();
+}
+
+bool canPress(QAccessibleInterface* iface)
+{
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    return actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+}
+
+// Every control a pupil can act on in the window as it stands: a push button, a picture that
+// reacts to a click, an edit box. Each has the role a screen reader announces and a name;
+// an edit box is an answer box described by its problem.
+void checkControls(TWindow* window)
+{
+    SCOPED_TRACE(window->objectName().toStdString());
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        SCOPED_TRACE(w->objectName().toStdString());
+        if (qobject_cast<QAbstractButton*>(w)) {
+            QAccessibleInterface* iface = accessible(w);
+            ASSERT_NE(iface, nullptr);
+            EXPECT_EQ(iface->role(), QAccessible::Button);
+            EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty());
+            // As with Qt's own buttons, a disabled one offers nothing to press.
+            EXPECT_EQ(canPress(iface), w->isEnabled());
+        } else if (auto* picture = qobject_cast<PictureBox*>(w)) {
+            QAccessibleInterface* iface = accessible(w);
+            ASSERT_NE(iface, nullptr);
+            EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty());
+            EXPECT_EQ(iface->role(), picture->isPressable() ? QAccessible::Button : QAccessible::Graphic);
+            EXPECT_EQ(canPress(iface), picture->isPressable() && picture->isEnabled());
+        } else if (qobject_cast<QLineEdit*>(w)) {
+            QAccessibleInterface* iface = accessible(w);
+            ASSERT_NE(iface, nullptr);
+            EXPECT_EQ(iface->role(), QAccessible::EditableText);
+            EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Atsakymas"));
+            EXPECT_FALSE(iface->text(QAccessible::Description).isEmpty());
+        }
+    }
+}
+
+void checkEveryWindow()
+{
+    for (TWindow* window : TWindow::all()) {
+        QAccessibleInterface* iface = accessible(window);
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), QAccessible::Window) << window->objectName();
+        // The prompt has no caption; it is named by its message.
+        const QString expected = window == form(9) ? QStringLiteral("Iveskite skaičių") : window->windowTitle();
+        EXPECT_EQ(iface->text(QAccessible::Name), expected) << window->objectName();
+        checkControls(window);
+    }
+}
+
+// Works out the answer of a problem read as a screen reader reads it ("-3 * (-5)=").
+std::optional<int> solve(const QString& problem)
+{
+    static const QRegularExpression form(QStringLiteral(R"(^(-?\d+) ([-+*:]) \(?(-?\d+)\)? ?=$)"));
+    const QRegularExpressionMatch m = form.match(problem);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int a = m.captured(1).toInt();
+    const int b = m.captured(3).toInt();
+    switch (m.captured(2).front().toLatin1()) {
+    case '+':
+        return a + b;
+    case '-':
+        return a - b;
+    case '*':
+        return a * b;
+    default:
+        return b != 0 ? std::optional<int>(a / b) : std::nullopt;
+    }
+}
+
+// A sum of terms read off a problem or an answer ("-3a+5-a", "2x-7"): the coefficient of the
+// letter and the number. Blanks are left out; nullopt for anything else.
+struct Linear {
+    int letter = 0;
+    int number = 0;
+    bool operator==(const Linear&) const = default;
+};
+
+std::optional<Linear> linear(QString text)
+{
+    static const QRegularExpression term(QStringLiteral(R"(([+-]?)(\d*)([ax]?))"));
+    text.remove(QLatin1Char(' '));
+    Linear sum;
+    for (qsizetype at = 0; at < text.size();) {
+        const QRegularExpressionMatch m =
+            term.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
+            return std::nullopt;
+        const int size = (m.captured(1) == QStringLiteral("-") ? -1 : 1) *
+                         (m.captured(2).isEmpty() ? 1 : m.captured(2).toInt());
+        (m.captured(3).isEmpty() ? sum.number : sum.letter) += size;
+        at += m.capturedLength();
+    }
+    return sum;
+}
+
+// An expression as described ("3 a + 2 - 5 a ="), without its "=".
+std::optional<Linear> expressionOf(QString problem)
+{
+    problem.remove(QLatin1Char(' '));
+    if (!problem.endsWith(QLatin1Char('=')))
+        return std::nullopt;
+    problem.chop(1);
+    return linear(problem);
+}
+
+// Solves an equation as described ("-3 x + 5 = x - 7", optionally followed by "x =").
+std::optional<int> solveEquation(QString problem)
+{
+    problem.remove(QLatin1Char(' '));
+    if (problem.endsWith(QStringLiteral("x=")))
+        problem.chop(2);
+    const QStringList sides = problem.split(QLatin1Char('='));
+    if (sides.size() != 2)
+        return std::nullopt;
+    const std::optional<Linear> left = linear(sides[0]);
+    const std::optional<Linear> right = linear(sides[1]);
+    if (!left || !right || left->letter == right->letter)
+        return std::nullopt;
+    const int a = left->letter - right->letter;
+    const int b = right->number - left->number;
+    return b % a == 0 ? std::optional<int>(b / a) : std::nullopt;
+}
+
+// The texts of the labels that stand in the box's row, left of it, read from left to right,
+// without blanks: what a sighted pupil sees as the problem.
+QString rowLeftOf(const QLineEdit* box)
+{
+    QWidget* window = box->window();
+    QList<QLabel*> row;
+    for (QLabel* l : window->findChildren<QLabel*>()) {
+        const int middle = l->y() + QFontMetrics(l->font()).height() / 2;
+        if (l->isVisibleTo(window) && !l->text().trimmed().isEmpty() && l->x() < box->x() &&
+            middle >= box->y() && middle <= box->geometry().bottom())
+            row.append(l);
+    }
+    std::sort(row.begin(), row.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+    QString text;
+    for (QLabel* l : row)
+        text += l->text();
+    return text.remove(QLatin1Char(' '));
+}
+
+// The answer box described as the pupil sees its problem, with the answer the program expects.
+void expectDescribed(QLineEdit* box, int expected)
+{
+    SCOPED_TRACE(box->objectName().toStdString());
+    const QString problem = description(box);
+    EXPECT_EQ(QString(problem).remove(QLatin1Char(' ')), rowLeftOf(box));
+    const std::optional<int> answer = solve(problem);
+    ASSERT_TRUE(answer.has_value()) << "not a problem: " << problem;
+    EXPECT_EQ(*answer, expected) << problem;
+}
+
+class Accessibility : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setProgramEnd([] {});
+        setErrorSink([this](const QString& message) { errors.append(message); });
+        createForms();
+    }
+    void TearDown() override
+    {
+        destroyForms();
+        setErrorSink({});
+        setProgramEnd({});
+        resetProgramEnded();
+    }
+
+    QStringList errors;
+    ui::WorkingDirectory dir{true};
+};
+
+} // namespace
+
+TEST(ProblemText, ReadsTheShownLabelsAsOneLine)
+{
+    QWidget parent;
+    const struct {
+        QList<const char*> texts; // nullptr: a hidden label with the text "9"
+        const char* read;
+    } rows[] = {
+        {{"-3", "+", "9", "="}, "-3 + 9 ="},
+        {{"-3", "* ", "(", "-5", ")="}, "-3 * (-5)="},
+        {{"12", ":", "", "4", "="}, "12 : 4 ="},
+        {{"-7", "- ", nullptr, "2", "= "}, "-7 - 2 ="},
+        {{"", "", ""}, ""},
+        {{"(", "-2", ")"}, "(-2)"},
+    };
+    for (const auto& row : rows) {
+        QList<QLabel*> labels;
+        for (const char* t : row.texts) {
+            auto* l = new QLabel(t ? QString::fromUtf8(t) : QStringLiteral("9"), &parent);
+            if (!t)
+                l->hide();
+            labels.append(l);
+        }
+        EXPECT_EQ(problemText(labels), QString::fromUtf8(row.read));
+    }
+}
+
+TEST_F(Accessibility, EveryControlOfEveryWindowHasARoleAndAName)
+{
+    checkEveryWindow();
+    for (int n : {8, 14, 19, 20, 25, 26})
+        enterPractice(n);
+    checkEveryWindow();
+}
+
+TEST_F(Accessibility, TheExitPictureIsAButtonThatAScreenReaderCanPress)
+{
+    for (TWindow* window : TWindow::all()) {
+        if (!window->Image1)
+            continue;
+        SCOPED_TRACE(window->objectName().toStdString());
+        QAccessibleInterface* iface = accessible(window->Image1);
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), QAccessible::Button);
+        EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Pabaiga"));
+        ASSERT_TRUE(canPress(iface));
+        if (window == form(1))
+            continue;
+        window->show();
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(window->isVisible());
+    }
+    // The main menu's exit picture ends the program.
+    EXPECT_FALSE(programEnded());
+    form(1)->show();
+    accessible(form(1)->Image1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(programEnded());
+}
+
+TEST_F(Accessibility, RewardPicturesAreGraphicsWithNothingToPress)
+{
+    enterPractice(8);
+    for (int n = 2; n <= 11; ++n) {
+        auto* box = ui::find<PictureBox>(Form8, QStringLiteral("Image%1").arg(n).toLatin1().constData());
+        ASSERT_NE(box, nullptr);
+        QAccessibleInterface* iface = accessible(box);
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), QAccessible::Graphic);
+        EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Paveikslėlis"));
+        EXPECT_FALSE(canPress(iface));
+    }
+}
+
+TEST_F(Accessibility, PracticeAnswerBoxesFollowTheProblemThroughEveryKind)
+{
+    enterPractice(8);
+    auto* w = Form8;
+    // Two rounds of the ten kinds: every "Toliau" brings a new problem, and the description of
+    // the box now shown must be that problem, answered right by what it says.
+    for (int step = 0; step < 20; ++step) {
+        const int k = w->currentKind();
+        SCOPED_TRACE(k);
+        const TForm8::Kind& kind = w->kind(k);
+        expectDescribed(kind.answer, signedPractice.expected[k - 1]);
+        checkControls(w);
+        const QString answer = QString::number(*solve(description(kind.answer)));
+        ui::type(kind.answer, answer);
+        QTest::mouseClick(kind.check, Qt::LeftButton);
+        EXPECT_EQ(w->Label6->text(), QStringLiteral("Gerai"));
+        QTest::mouseClick(kind.next, Qt::LeftButton);
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n'));
+}
+
+TEST_F(Accessibility, TallyCountsAreSpokenWithTheirCaptions)
+{
+    enterPractice(8);
+    auto* w = Form8;
+    const TForm8::Kind& kind = w->kind(1);
+    EXPECT_EQ(name(w->tally().Label4), QStringLiteral("Teisingi atsakymai: 0"));
+    EXPECT_EQ(name(w->tally().Label5), QStringLiteral("Neteisingi atsakymai: 0"));
+    const int right = signedPractice.expected[0];
+    for (int wrong : {right + 1, right - 1}) {
+        ui::type(kind.answer, QString::number(wrong));
+        QTest::mouseClick(kind.check, Qt::LeftButton);
+    }
+    ui::type(kind.answer, QString::number(right));
+    QTest::mouseClick(kind.check, Qt::LeftButton);
+    EXPECT_EQ(name(w->tally().Label4), QStringLiteral("Teisingi atsakymai: 1"));
+    EXPECT_EQ(name(w->tally().Label5), QStringLiteral("Neteisingi atsakymai: 2"));
+    // What a sighted pupil sees stays the bare count.
+    EXPECT_EQ(w->tally().Label4->text(), QStringLiteral("1"));
+    EXPECT_EQ(w->tally().Label5->text(), QStringLiteral("2"));
+}
+
+TEST_F(Accessibility, TestAnswerBoxesCarryTheirQuestionOnTheReviewSheetToo)
+{
+    enterPractice(14);
+    auto* w = Form14;
+    for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        const TForm14::Question& q = w->question(n);
+        expectDescribed(q.answer, signedtest::expectedAnswer(n));
+        ui::type(q.answer, QString::number(*solve(description(q.answer))));
+        QTest::mouseClick(q.next, Qt::LeftButton);
+    }
+    EXPECT_EQ(w->Label12->text(), QStringLiteral("10"));
+    checkControls(w);
+    for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        expectDescribed(w->question(n).answer, signedtest::expectedAnswer(n));
+    }
+}
+
+TEST_F(Accessibility, ExpressionBoxesCarryTheExpressionTheyAnswer)
+{
+    // Practice: what the box says simplifies to the answer the window accepts.
+    enterPractice(19);
+    for (int step = 0; step < 10; ++step) {
+        SCOPED_TRACE(step);
+        const QString problem = description(Form19->Edit5);
+        EXPECT_EQ(QString(problem).remove(QLatin1Char(' ')), rowLeftOf(Form19->Edit5));
+        const QString answer = expr::acceptedAnswers(*Form19->row.shown()).front();
+        ASSERT_TRUE(expressionOf(problem).has_value()) << problem;
+        EXPECT_EQ(expressionOf(problem), linear(answer)) << problem << " / " << answer;
+        ui::type(Form19->Edit5, answer);
+        QTest::mouseClick(Form19->BitBtn30, Qt::LeftButton);
+        EXPECT_EQ(Form19->Label7->text(), QStringLiteral("Gerai"));
+        QTest::mouseClick(Form19->BitBtn32, Qt::LeftButton);
+    }
+
+    // Test: the question box, then every review box, carries its own expression.
+    enterPractice(20);
+    for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        const QString problem = description(Form20->Edit5);
+        const QString answer = expr::acceptedAnswers(*Form20->row.shown()).front();
+        EXPECT_EQ(expressionOf(problem), linear(answer)) << problem << " / " << answer;
+        ui::type(Form20->Edit5, answer);
+        QTest::mouseClick(Form20->BitBtn1, Qt::LeftButton);
+    }
+    EXPECT_EQ(Form20->Label12->text(), QStringLiteral("10"));
+    checkControls(Form20);
+    for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        QLineEdit* box = Form20->review(n).answer;
+        const QString problem = description(box);
+        ASSERT_TRUE(expressionOf(problem).has_value()) << problem;
+        EXPECT_EQ(expressionOf(problem), linear(box->text())) << problem << " / " << box->text();
+    }
+}
+
+TEST_F(Accessibility, EquationBoxesCarryTheEquationTheyAnswer)
+{
+    // Practice: the equation as described, solved, is the answer the window wants.
+    enterPractice(25);
+    for (int step = 0; step < 10; ++step) {
+        SCOPED_TRACE(step);
+        const QString problem = description(Form25->Edit5);
+        ASSERT_TRUE(problem.endsWith(QStringLiteral("x =")));
+        const std::optional<int> x = solveEquation(problem);
+        ASSERT_TRUE(x.has_value()) << problem;
+        ui::type(Form25->Edit5, QString::number(*x));
+        QTest::mouseClick(Form25->BitBtn30, Qt::LeftButton);
+        EXPECT_EQ(Form25->Label13->text(), QStringLiteral("Gerai")) << problem;
+        QTest::mouseClick(Form25->BitBtn32, Qt::LeftButton);
+    }
+
+    enterPractice(26);
+    for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        const QString problem = description(Form26->Edit5);
+        const std::optional<int> x = solveEquation(problem);
+        ASSERT_TRUE(x.has_value()) << problem;
+        EXPECT_EQ(*x, Form26->expectedAnswer()) << problem;
+        ui::type(Form26->Edit5, QString::number(*x));
+        QTest::mouseClick(Form26->BitBtn1, Qt::LeftButton);
+    }
+    EXPECT_EQ(Form26->Label12->text(), QStringLiteral("10"));
+    checkControls(Form26);
+    for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        QLineEdit* box = Form26->reviewRow(n).answer;
+        EXPECT_EQ(solveEquation(description(box)), box->text().toInt()) << description(box);
+    }
+}
+
+TEST_F(Accessibility, AnAnswerBoxDescribedAgainFollowsItsNewLabels)
+{
+    TWindow window("Window", QStringLiteral("Veltora"));
+    auto* a = new QLabel(QStringLiteral("2"), &window);
+    auto* op = new QLabel(QStringLiteral("+"), &window);
+    auto* b = new QLabel(QStringLiteral("3"), &window);
+    auto* box = new QLineEdit(&window);
+    describeAnswer(box, {a, op, b});
+    EXPECT_EQ(description(box), QStringLiteral("2 + 3"));
+    // Texts written by a handler are read after it.
+    runHandler([&] { b->setText(QStringLiteral("-4")); });
+    EXPECT_EQ(description(box), QStringLiteral("2 + -4"));
+    describeAnswer(box, {b, op, a});
+    EXPECT_EQ(description(box), QStringLiteral("-4 + 2"));
+    // A label that goes away is left out.
+    delete b;
+    refreshAnswerDescriptions();
+    EXPECT_EQ(description(box), QStringLiteral("+ 2"));
+}
