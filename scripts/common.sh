@@ -4,6 +4,8 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texgyre fonts-liberation)
+# The fuzz targets (fuzz/run.sh): clang and its libFuzzer runtime.
+PACKAGES+=(clang libclang-rt-14-dev)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
