@@ -345,7 +345,7 @@ protected:
         }
     }
 
-    const soak::Settings settings_ = soak::settings(10000);
+    const soak::Settings settings_ = soak::settings(25000);
     soak::Random random_{settings_.seed};
     soak::Log log_;
     QTemporaryDir dir_;
