@@ -1,7 +1,11 @@
 // The key code that Zenkla's key handlers receive for a key event (through the system's
 // Windows-1257 codec) against the code page of the results file and the name filter: both
-// give every character the same byte, and the character of a code is the one typed.
+// give every character the same byte, and the character of a code is the one typed. And the
+// last guard of both boxes, the validator that passes whatever enters them through their
+// filter: the text is the filtered text, the cursor stays within it.
 #include "fuzz/fuzz.h"
+#include "trainer/namefilter.h"
+#include "trainer/problems.h"
 #include "trainer/resultsfile.h"
 #include "trainer/widgets.h"
 
@@ -24,8 +28,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                Qt::Key_Escape,  Qt::Key_Delete, Qt::Key_Left,   Qt::Key_Tab,   Qt::Key_V};
     static const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
                                                       Qt::AltModifier, Qt::KeypadModifier};
+    static const zenkla::FilterValidator answerBox(nullptr, zenkla::filterAnswerText);
+    static const zenkla::FilterValidator nameBox(nullptr, filterNameText);
     while (!in.empty()) {
         const std::uint8_t shape = in.byte();
+        if (shape == 0xFF) { // text that enters a box by other ways than a key
+            const QString original = QString::fromUtf8(in.take(in.byte()));
+            const bool answer = in.byte() & 1;
+            const auto filter = answer ? zenkla::filterAnswerText : filterNameText;
+            QString text = original;
+            int pos = original.isEmpty() ? 0 : in.byte() % (original.size() + 1);
+            const QValidator::State state = (answer ? answerBox : nameBox).validate(text, pos);
+            fuzz::check(state == QValidator::Acceptable && text == filter(original), "validated text", original);
+            fuzz::check(pos >= 0 && pos <= text.size(), "cursor outside the text", original);
+            QString again = text;
+            int end = static_cast<int>(text.size());
+            (answer ? answerBox : nameBox).validate(again, end);
+            fuzz::check(again == text && end == text.size(), "validating twice changes the text", original);
+            continue;
+        }
         const int key = keys[shape % 10];
         const Qt::KeyboardModifiers mods = modifiers[(shape >> 4) % 5];
         QString text;
