@@ -1,6 +1,8 @@
 // Handler cost: how long one right answer (Check: verdict, picture decoded from its file, tally)
 // and one move to the next exercise (Next: a new problem, controls swapped) take in the real
 // signed-number practice window. Run it in a folder that holds "paveikslai".
+#include "expressions/expression.h"
+#include "expressions/practice.h"
 #include "shell/forms.h"
 #include "shell/handlers.h"
 #include "signed/practice.h"
@@ -14,6 +16,32 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+// Expression practice TForm19: a right answer (count, verdict, the pattern's next picture decoded
+// from its file) and "Toliau" (a new expression drawn and written into the row).
+static void expressionPractice()
+{
+    enterPractice(19);
+    std::vector<double> check, next;
+    for (int round = 0; round < 300; ++round) {
+        Form19->Edit5->setText(expr::acceptedAnswers(*Form19->row.shown()).front());
+        QElapsedTimer t;
+        t.start();
+        Form19->BitBtn30->click();
+        check.push_back(t.nsecsElapsed() / 1000.0);
+        t.restart();
+        Form19->BitBtn32->click();
+        next.push_back(t.nsecsElapsed() / 1000.0);
+    }
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    std::printf("TForm19 Tikrinti (right answer, picture loaded): median %.0f us, max %.0f us\n", median(check),
+                *std::max_element(check.begin(), check.end()));
+    std::printf("TForm19 Toliau (new expression):                 median %.0f us, max %.0f us\n", median(next),
+                *std::max_element(next.begin(), next.end()));
+}
 
 int main(int argc, char* argv[])
 {
@@ -49,6 +77,7 @@ int main(int argc, char* argv[])
                 *std::max_element(check.begin(), check.end()));
     std::printf("Next (new problem):                   median %.0f us, max %.0f us\n", median(next),
                 *std::max_element(next.begin(), next.end()));
+    expressionPractice();
     destroyForms();
     return 0;
 }

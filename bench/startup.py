@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Start-up benchmark: Veltora against a one-window Qt program built from the same tree.
+"""Start-up and memory benchmark of Veltora and Zenkla against a one-window Qt program built
+from the same tree.
 
 Measures, for each program, the time from process start until its first window is exposed on
-screen and the peak resident memory, alternating the two programs over several runs.
+screen and the peak resident memory, alternating the programs over several runs; then Veltora's
+resident memory over 200 entries of each of its six practice and test windows (veltora_growth).
 Runs under Xvfb when available (a real X server), otherwise on the offscreen platform.
 
-    python3 bench/startup.py [build-dir] [runs]
+    python3 bench/startup.py [build-dir] [runs] [entries]
 """
 import os
 import shutil
@@ -16,9 +18,12 @@ import time
 
 build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+entries = int(sys.argv[3]) if len(sys.argv) > 3 else 200
+FLOOR = "floor (one empty window)"
 programs = {
-    "floor (one empty window)": os.path.join(build, "minimal_window"),
+    FLOOR: os.path.join(build, "minimal_window"),
     "Veltora (26 windows)": os.path.join(build, "veltora_startup"),
+    "Zenkla": os.path.join(build, "trainer", "zenkla_startup"),
 }
 
 env = dict(os.environ)
@@ -55,6 +60,8 @@ try:
             ms, mb = run_once(path)
             results[name][0].append(ms)
             results[name][1].append(mb)
+    growth = subprocess.run([os.path.join(build, "veltora_growth"), str(entries)], stdout=subprocess.PIPE,
+                            stderr=subprocess.DEVNULL, env=env, cwd=build, check=True).stdout.decode()
 finally:
     if xvfb:
         xvfb.terminate()
@@ -63,8 +70,11 @@ print(f"platform: {platform}, runs: {runs} each, median (min-max)")
 for name, (times, mems) in results.items():
     print(f"{name:28s} start-up {statistics.median(times):7.1f} ms ({min(times):.1f}-{max(times):.1f})"
           f"   peak memory {statistics.median(mems):6.1f} MB")
-floor_t = statistics.median(results["floor (one empty window)"][0])
-velt_t = statistics.median(results["Veltora (26 windows)"][0])
-floor_m = statistics.median(results["floor (one empty window)"][1])
-velt_m = statistics.median(results["Veltora (26 windows)"][1])
-print(f"Veltora / floor start-up: {velt_t / floor_t:.2f}x, memory difference: {velt_m - floor_m:+.1f} MB")
+floor_t = statistics.median(results[FLOOR][0])
+floor_m = statistics.median(results[FLOOR][1])
+for name, (times, mems) in results.items():
+    if name != FLOOR:
+        print(f"{name} / floor start-up: {statistics.median(times) / floor_t:.2f}x, "
+              f"memory difference: {statistics.median(mems) - floor_m:+.1f} MB")
+print()
+print(growth, end="")

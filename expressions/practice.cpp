@@ -1,8 +1,128 @@
 #include "expressions/practice.h"
 
-TForm19::TForm19() : TExerciseWindow("Form19", "Reiškinių pertvarkymas", 16, Order::ShowFirst)
+#include "shell/controls.h"
+#include "shell/handlers.h"
+#include "shell/picture.h"
+#include "shell/random.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int rowTop = 64;
+constexpr std::array<int, 9> rowLefts{56, 96, 128, 159, 183, 216, 248, 271, 296};
+
+QPushButton* rowButton(QWidget* window, const char* name, int left, const QString& caption)
 {
+    return button(window, name, QRect(left, rowTop, 105, 49), caption, bookman(19));
+}
+
+QLabel* underline(QWidget* window, const char* name, int left)
+{
+    QLabel* l = label(window, name, {left, 72}, QStringLiteral("____"), bookman(32), colour::red);
+    l->hide();
+    return l;
+}
+
+} // namespace
+
+TForm19::TForm19()
+    : TExerciseWindow("Form19", "Reiškinių pertvarkymas", 16, Order::ShowFirst),
+      row(ExpressionRow::question(this, rowLefts, rowTop)), tally_(this, 96, 336)
+{
+    Label9 = underline(this, "Label9", 56);
+    Label12 = underline(this, "Label12", 144);
+    Label13 = underline(this, "Label13", 240);
+    Edit5 = edit(this, "Edit5", QRect(320, 72, 97, 41), answerFont());
+    BitBtn30 = rowButton(this, "BitBtn30", 440, QStringLiteral("Tikrinti"));
+    BitBtn31 = rowButton(this, "BitBtn31", 553, QStringLiteral("Pabraukti"));
+    BitBtn32 = rowButton(this, "BitBtn32", 666, QStringLiteral("Toliau"));
+    BitBtn32->setEnabled(false);
+    Label7 = label(this, "Label7", {448, 192}, QString(), bookman(29), colour::red);
+    Image11 = picture(this, "Image11", QRect(297, 168, 137, 137), QStringLiteral("Paveikslėlis"));
+    Image11->hide();
+
+    onClick(BitBtn30, this, &TForm19::BitBtn30Click);
+    onClick(BitBtn31, this, &TForm19::BitBtn31Click);
+    onClick(BitBtn32, this, &TForm19::BitBtn32Click);
+    makeDefault(BitBtn30);
+    Edit5->setFocus();
+
     FormCreate();
 }
 
-void TForm19::FormCreate() {}
+void TForm19::FormCreate()
+{
+    generate();
+}
+
+void TForm19::generate()
+{
+    reseed();
+    row.setTexts(expr::rowTexts(expr::generate(draw)));
+}
+
+void TForm19::BitBtn30Click()
+{
+    const QString answer = Edit5->text();
+    if (answer.isEmpty()) {
+        promptForAnswer();
+        Edit5->setFocus();
+        return;
+    }
+    // The expression judged is the one on display.
+    const std::optional<expr::Expression> shown = row.shown();
+    if (shown && expr::accepts(*shown, answer)) {
+        tally_.countRight();
+        BitBtn32->setEnabled(true);
+        makeDefault(BitBtn30, false);
+        makeDefault(BitBtn32);
+        setVerdict(Label7, Verdict::Right);
+        // A picture that cannot be read shows the error box; the count and verdict stand.
+        showNextReward(rewards::expressionPatterns[expr::pattern(*shown) - 1], Image11);
+    } else {
+        setVerdict(Label7, Verdict::Wrong);
+        tally_.countWrong();
+    }
+    // A click took the focus to the button: back into the box, so that Enter goes to the
+    // default button and a wrong answer can be corrected at once.
+    Edit5->setFocus();
+}
+
+void TForm19::BitBtn31Click()
+{
+    // Two terms are like when their letter labels hold the same text.
+    const QString l1 = row.labels[expr::Letter1]->text();
+    const QString l2 = row.labels[expr::Letter2]->text();
+    const QString l3 = row.labels[expr::Letter3]->text();
+    if (l1 == l2) {
+        Label9->show();
+        Label12->show();
+    }
+    if (l1 == l3) {
+        Label9->show();
+        Label13->show();
+    }
+    if (l2 == l3) {
+        Label12->show();
+        Label13->show();
+    }
+    Edit5->setFocus();
+}
+
+void TForm19::BitBtn32Click()
+{
+    Label9->hide();
+    Label12->hide();
+    Label13->hide();
+    generate();
+    BitBtn32->setEnabled(false);
+    Edit5->clear();
+    Edit5->setFocus();
+    Image11->hide();
+    setVerdict(Label7, Verdict::None);
+    makeDefault(BitBtn32, false);
+    makeDefault(BitBtn30);
+}

@@ -15,6 +15,9 @@
 #include "signed/testwindow.h"
 
 #include <QApplication>
+#include <QPixmapCache>
+
+#include <malloc.h>
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
@@ -43,8 +46,26 @@ TForm24* Form24 = nullptr;
 TForm25* Form25 = nullptr;
 TForm26* Form26 = nullptr;
 
+namespace {
+
+// Entering a practice or test window again and again must not make the program grow.
+// - glibc raises its mmap threshold each time a large block is freed, so the backing store of a
+//   released window (1.7 MB) would next come from the heap and its memory stay with the process
+//   after the window goes; a fixed threshold keeps such blocks mapped and returns them at once.
+// - The style caches the pixmaps it draws buttons with per palette, and every button has a
+//   palette of its own (its red caption): a new window's buttons only add entries. A small cache
+//   still holds what one window needs.
+void boundMemory()
+{
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    QPixmapCache::setCacheLimit(1024);
+}
+
+} // namespace
+
 void createForms()
 {
+    boundMemory();
     // The program decides itself when it ends: when the main menu closes, or when no window is left.
     QApplication::setQuitOnLastWindowClosed(false);
     resetProgramEnded();
@@ -125,11 +146,16 @@ TWindow* form(int n)
 }
 
 namespace {
+// The new instance takes the reference; the one it replaces can never be reached again and is
+// released, so that entering a window again and again costs no memory.
 template <class T>
 void enter(T*& reference)
 {
+    TWindow* replaced = reference;
     reference = new T;
     showForm(reference);
+    if (replaced)
+        replaced->release();
 }
 } // namespace
 

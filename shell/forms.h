@@ -67,5 +67,5 @@ void destroyForms();
 TWindow* form(int n);
 
 // Creates a new instance of a practice or test window into its reference and shows it.
-// Earlier instances live on, hidden, until the program ends.
+// The instance it replaces is released (once it is hidden, when it is still on screen).
 void enterPractice(int n);

@@ -168,6 +168,32 @@ void TWindow::closeEvent(QCloseEvent* event)
     QTimer::singleShot(0, [] { endIfNothingVisible(); });
 }
 
+void TWindow::release()
+{
+    if (isHidden())
+        deleteLater();
+    else
+        releaseWhenHidden_ = true;
+}
+
+void TWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Hidden by the program or the pupil, not merely minimised by the window manager.
+    if (!isHidden())
+        return;
+    if (releaseWhenHidden_) {
+        deleteLater();
+        return;
+    }
+    // A hidden window gives its native window and the image it is painted into (1.7 MB) back
+    // until it is shown again, so that every window once visited does not keep one.
+    QTimer::singleShot(0, this, [this] {
+        if (isHidden() && testAttribute(Qt::WA_WState_Created))
+            destroy();
+    });
+}
+
 void TWindow::keepLastInTabOrder(QWidget* control)
 {
     trailing_.removeAll(control);

@@ -32,6 +32,10 @@ public:
     // The button that Enter presses now, or nullptr.
     QPushButton* enterTarget() const;
 
+    // Releases a window that nothing refers to any more: at the next turn of the event loop when
+    // it is hidden, otherwise once the pupil has closed it, so that nothing on screen changes.
+    void release();
+
     // Every window of the program that exists now, in creation order.
     static const QList<TWindow*>& all();
 
@@ -49,12 +53,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QList<QPointer<QPushButton>> defaults_;
     QList<QWidget*> trailing_;
     std::vector<std::function<void()>> polishSteps_;
     bool tabOrderDone_ = false;
+    bool releaseWhenHidden_ = false;
 };
 
 // Client size of a window whose outer size (frame included) is frameSize.

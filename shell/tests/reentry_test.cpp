@@ -1,0 +1,98 @@
+// Entering a practice or test window again and again: every entry is a new instance, and the
+// instances it replaces are released, so the program does not grow however often a pupil comes back.
+#include "shell/forms.h"
+#include "shell/handlers.h"
+#include "shell/menus.h"
+#include "shell/navigation.h"
+#include "shell/window.h"
+#include "testing/ui.h"
+
+#include <QPushButton>
+
+namespace {
+
+// The six windows entered from a topic menu: the window, its menu, the menu's button, and how
+// the pupil leaves it ("Pradžia" of a practice window, the exit picture of a test).
+struct Entry {
+    int window;
+    int menu;
+    const char* menuButton;
+    const char* leave;
+};
+const Entry entries[] = {
+    {8, 2, "BitBtn2", "BitBtn1"},   {14, 2, "BitBtn3", "Image1"},   {19, 16, "BitBtn2", "BitBtn1"},
+    {20, 16, "BitBtn3", "Image1"},  {25, 21, "BitBtn2", "BitBtn1"}, {26, 21, "BitBtn3", "Image1"},
+};
+
+class Reentry : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setProgramEnd([] {});
+        setErrorSink([](const QString&) {});
+        createForms();
+    }
+    void TearDown() override
+    {
+        destroyForms();
+        setErrorSink({});
+        setProgramEnd({});
+    }
+
+    // Lets the event loop release what was given up.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    static QList<TWindow*> instances(int n)
+    {
+        const QString cls = QStringLiteral("TForm%1").arg(n);
+        QList<TWindow*> found;
+        for (TWindow* w : TWindow::all())
+            if (QString::fromLatin1(w->metaObject()->className()) == cls)
+                found.append(w);
+        return found;
+    }
+};
+
+TEST_F(Reentry, FiftyEntriesOfEachWindowLeaveOneInstance)
+{
+    const qsizetype windowsAtStart = TWindow::all().size();
+    for (const Entry& e : entries) {
+        showForm(form(e.menu));
+        for (int i = 0; i < 50; ++i) {
+            TWindow* before = form(e.window);
+            ui::click(form(e.menu), e.menuButton);
+            TWindow* now = form(e.window);
+            ASSERT_NE(now, before) << "Form" << e.window << ": every entry is a new instance";
+            ASSERT_TRUE(now->isVisible());
+            ASSERT_TRUE(form(e.menu)->isVisible()) << "the topic menu stays underneath";
+            ui::click(now, e.leave);
+            settle();
+            ASSERT_FALSE(now->isVisible());
+        }
+        const QList<TWindow*> left = instances(e.window);
+        ASSERT_EQ(left.size(), 1) << "Form" << e.window;
+        EXPECT_EQ(left.front(), form(e.window)) << "the reference is the newest instance";
+        EXPECT_TRUE(form(e.menu)->isVisible());
+    }
+    EXPECT_EQ(TWindow::all().size(), windowsAtStart);
+    EXPECT_FALSE(programEnded());
+}
+
+TEST_F(Reentry, AReplacedWindowStillOnScreenStaysUntilClosed)
+{
+    showForm(Form2);
+    ui::click(Form2, "BitBtn2");
+    TWindow* first = form(8);
+    // The pupil goes back to the menu without closing the practice window and enters again.
+    showForm(Form2);
+    ui::click(Form2, "BitBtn2");
+    settle();
+    ASSERT_EQ(instances(8).size(), 2);
+    EXPECT_TRUE(first->isVisible()) << "nothing on screen changes";
+    ui::click(first, "Image1");
+    settle();
+    EXPECT_EQ(instances(8), QList<TWindow*>{form(8)});
+    EXPECT_TRUE(form(8)->isVisible());
+}
+
+} // namespace
