@@ -1,18 +1,23 @@
-# Shared by the start, test and package scripts: installs the Debian packages that are missing and
+# Shared by the start, test, package and fuzz scripts: installs the Debian packages that are missing and
 # builds the project. Source it; it defines install_missing and build.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texgyre fonts-liberation
-  dpkg-dev desktop-file-utils appstream)
+# What building and running both programs needs.
+PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texgyre fonts-liberation)
+# What making and checking the Debian packages needs (scripts/package.sh, the packages test).
+PACKAGING_PACKAGES=(dpkg-dev desktop-file-utils appstream)
+# The fuzz targets (fuzz/run.sh): clang and its libFuzzer runtime.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# install_missing [more packages...]: PACKAGES and the ones named, those not installed yet.
 install_missing() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then

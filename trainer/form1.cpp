@@ -757,10 +757,13 @@ void TForm1::endTest(int& KeyAscii)
     Picture1->setFontSize(16);
     Picture1->setColour(colour::red);
     Picture1->printLine(QStringLiteral("  Pažymys:  ") + gradePrintForm(kontr));
-    const AppendOutcome saved = appendResult(text2->text(), kontr);
     Picture1->show();
     Command1->hide();
     Command3->show();
+    // The table and grade are drawn before the line is saved, which may wait a few seconds for
+    // another program writing the same file.
+    repaint();
+    const AppendOutcome saved = appendResult(text2->text(), kontr);
     // A line that could not be saved is told with the table and grade on screen; the program goes on.
     if (!saved)
         message_(saved.message);

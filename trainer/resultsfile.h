@@ -5,6 +5,7 @@
 #include <QChar>
 #include <QString>
 
+#include <chrono>
 #include <optional>
 
 // The Windows-1257 code of a character (0 … 255), or -1 when the code page has none for it.
@@ -33,10 +34,22 @@ struct AppendOutcome {
     explicit operator bool() const { return ok; }
 };
 
-// Appends the line of a finished test to "kontr.txt" in the working directory: the file is
-// created when missing (mode 0644 before the umask) and otherwise extended at its end, with one
-// write() of the whole line on a descriptor opened with O_APPEND, so lines of two programs
-// finishing together never interleave. Nothing is ever truncated or rewritten. A failure
-// (the name cannot be written, the file cannot be opened, a short write, an error at closing)
-// comes back as the outcome; the caller shows it and goes on.
+// How long appendResult waits for another program's lock on the file before it reports the
+// file busy: 5 s unless changed (tests shorten or lengthen it).
+std::chrono::milliseconds resultsLockWait();
+void setResultsLockWait(std::chrono::milliseconds wait);
+
+// Appends the line of a finished test to "kontr.txt" in the working directory, so that the
+// file survives a classroom writing to one shared folder, a full disk and a power cut:
+//  - the file is created when missing (mode 0644 before the umask) and otherwise extended at
+//    its end; the lines already there are never rewritten, reordered or cut;
+//  - the whole file is locked with an fcntl write lock (which NFS and SMB clients pass on to
+//    the server) for the append; when another program holds it longer than resultsLockWait(),
+//    nothing is written and the file is reported busy;
+//  - under the lock the whole line is written, a short write completed; a line that cannot be
+//    completed (disk full, file size limit) is cut away again, so the file never holds a half
+//    line;
+//  - the file (and a newly made directory entry) is flushed to the disk before success is
+//    reported.
+// A failure comes back as the outcome; the caller shows it and goes on.
 AppendOutcome appendResult(const QString& name, int grade);

@@ -1,4 +1,6 @@
+#include "trainer/namefilter.h"
 #include "trainer/resultsfile.h"
+#include "resultsfile_support.h"
 #include "testing/ui.h"
 
 #include <QDir>
@@ -9,10 +11,19 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -141,33 +152,192 @@ TEST(ResultsFile, ANameTheFileCannotHoldIsRefusedAndNothingIsWritten)
     EXPECT_EQ(fileContent(), QByteArray("Ona 4 \r\n"));
 }
 
-TEST(ResultsFile, LinesWrittenTogetherNeverInterleave)
+// --- Several programs, a full disk, a lock held by another program: each in child processes,
+// since fcntl locks and file size limits belong to a process. ---
+
+const QString failurePrefix = QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: ");
+const QString busyMessage =
+    failurePrefix + QStringLiteral("Failas kontr.txt užimtas: į jį dabar rašo kita programa. Užsirašykite pažymį.");
+
+// What a child tells its parent: "ok", or the message of a failed append.
+QByteArray outcomeText(const AppendOutcome& outcome)
+{
+    return outcome.ok ? QByteArray("ok") : outcome.message.toUtf8();
+}
+
+// Runs body in a child process that sends back what body returns; waits for the child and
+// expects it to have exited normally.
+QByteArray inChild(const std::function<QByteArray()>& body)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) {
+        ADD_FAILURE() << "pipe: " << std::strerror(errno);
+        return {};
+    }
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(pipeFds[0]);
+        const QByteArray reply = body();
+        const bool sent = ::write(pipeFds[1], reply.constData(), static_cast<size_t>(reply.size())) == reply.size();
+        ::_exit(sent ? 0 : 3);
+    }
+    ::close(pipeFds[1]);
+    QByteArray reply;
+    char buffer[512];
+    ssize_t n;
+    while ((n = ::read(pipeFds[0], buffer, sizeof buffer)) != 0)
+        if (n > 0)
+            reply.append(buffer, n);
+        else if (errno != EINTR)
+            break;
+    ::close(pipeFds[0]);
+    int status = 0;
+    EXPECT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
+    return reply;
+}
+
+// Letters only, as a name may hold: process p's tag, then the line number in two letters.
+QString writerName(int process, int index, bool longName)
+{
+    QString name = QString(QChar(u'A' + process)) + QStringLiteral(" Mokinys ") + QChar(u'a' + index / 26)
+        + QChar(u'a' + index % 26);
+    if (longName) {
+        const QString filler = QStringLiteral(" ąčęėįšųūžĄČĘĖĮŠŲŪŽ");
+        while (name.size() < maxNameLength)
+            name += filler.at(name.size() % filler.size());
+    }
+    return name;
+}
+
+// 20 programs append 200 lines each at once, every other one with a name of 31 characters:
+// afterwards the file holds exactly the 4,000 lines, each whole, each program's in its order.
+TEST(ResultsFile, ManyProgramsAppendingAtOnceLoseAndMixNothing)
 {
     ui::WorkingDirectory dir(false);
-    constexpr int writers = 4;
-    constexpr int perWriter = 200;
-    const auto name = [](int w) { return QStringLiteral("Mokinys %1 ąčęėįšųūž").arg(QChar(u'A' + w)); };
-    std::vector<std::thread> threads;
-    for (int w = 0; w < writers; ++w)
-        threads.emplace_back([w, &name] {
-            for (int i = 0; i < perWriter; ++i)
-                EXPECT_TRUE(appendResult(name(w), i % 11).ok);
-        });
-    for (std::thread& t : threads)
-        t.join();
-    QList<QByteArray> lines = fileContent().split('\n');
-    ASSERT_TRUE(lines.last().isEmpty());
-    lines.removeLast();
-    ASSERT_EQ(lines.size(), writers * perWriter);
-    std::vector<int> count(writers, 0);
-    for (const QByteArray& line : lines) {
-        const int w = line.size() > 8 ? line.at(8) - 'A' : -1;
-        ASSERT_TRUE(w >= 0 && w < writers) << line.toStdString();
-        ASSERT_TRUE(line.startsWith(*toWindows1257(name(w) + QStringLiteral(" ")))) << line.toStdString();
-        ASSERT_TRUE(line.endsWith(" \r")) << line.toStdString();
-        ++count[static_cast<std::size_t>(w)];
+    const QByteArray earlier = QByteArray("Petras Petraitis 9 \r\n");
+    writeFile(earlier);
+    constexpr int processes = 20;
+    constexpr int perProcess = 200;
+    std::vector<pid_t> children;
+    for (int p = 0; p < processes; ++p) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            setResultsLockWait(std::chrono::seconds(60)); // a loaded test machine is slow
+            for (int i = 0; i < perProcess; ++i)
+                if (!appendResult(writerName(p, i, p % 2 == 0), i % 11).ok)
+                    ::_exit(10);
+            ::_exit(0);
+        }
+        ASSERT_GT(pid, 0);
+        children.push_back(pid);
     }
-    EXPECT_EQ(count, std::vector<int>(writers, perWriter));
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "writer status " << status;
+    }
+
+    const QByteArray content = fileContent();
+    ASSERT_TRUE(content.startsWith(earlier));
+    ASSERT_TRUE(content.endsWith("\r\n"));
+    QList<QByteArray> lines = content.mid(earlier.size()).split('\n');
+    lines.removeLast(); // after the last line end
+    ASSERT_EQ(lines.size(), processes * perProcess);
+    std::vector<int> next(processes, 0);
+    for (const QByteArray& line : lines) {
+        const int p = line.isEmpty() ? -1 : line.at(0) - 'A';
+        ASSERT_TRUE(p >= 0 && p < processes) << line.toStdString();
+        const int i = next[static_cast<std::size_t>(p)]++;
+        ASSERT_LT(i, perProcess);
+        ASSERT_EQ(line + '\n', resultLine(writerName(p, i, p % 2 == 0), i % 11)) << "line " << i << " of writer " << p;
+    }
+    EXPECT_EQ(next, std::vector<int>(processes, perProcess));
+}
+
+// A full disk, simulated with a file size limit in a child: room for none, part or all but the
+// last byte of the line. The file keeps exactly its earlier lines and the reason is told; a
+// line that just fits is written.
+TEST(ResultsFile, AFullDiskLeavesNoHalfLine)
+{
+    const QByteArray earlier = QByteArray("Petras Petraitis 9 \r\n") + zemaite + QByteArray(" 10 \r\n");
+    const QString name = QStringLiteral("Žemaitė Ąžuolas");
+    const QByteArray line = *resultLine(name, 7);
+    const QByteArray full =
+        failurePrefix.toUtf8() + QStringLiteral("Failas kontr.txt per didelis arba diske nebėra vietos.").toUtf8();
+    struct Case {
+        const char* what;
+        qint64 room; // bytes the limit leaves after the earlier lines
+        QByteArray reply;
+        QByteArray after;
+    };
+    const Case cases[] = {
+        {"no room", 0, full, earlier},
+        {"one byte", 1, full, earlier},
+        {"half the line", line.size() / 2, full, earlier},
+        {"all but the line end", line.size() - 1, full, earlier},
+        {"just enough", line.size(), "ok", earlier + line},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui::WorkingDirectory dir(false);
+        writeFile(earlier);
+        const QByteArray reply = inChild([&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlim_t limit = static_cast<rlim_t>(earlier.size() + c.room);
+            const struct rlimit fileSize {limit, limit};
+            if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+                return QByteArray("setrlimit failed");
+            return outcomeText(appendResult(name, 7));
+        });
+        EXPECT_EQ(QString::fromUtf8(reply), QString::fromUtf8(c.reply));
+        EXPECT_EQ(fileContent(), c.after);
+    }
+}
+
+// Another program holds the lock: the append waits for it and then writes.
+TEST(ResultsFile, WaitsForALockThatIsReleased)
+{
+    ui::WorkingDirectory dir(false);
+    writeFile("Ona 4 \r\n");
+    LockWait wait(std::chrono::seconds(10));
+    LockHolder holder;
+    ASSERT_TRUE(holder.locked());
+    std::thread releaser([&holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        holder.release();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const AppendOutcome outcome = appendResult(QStringLiteral("Jonas Jonaitis"), 7);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    releaser.join();
+    EXPECT_TRUE(outcome.ok) << outcome.message;
+    EXPECT_GE(waited, std::chrono::milliseconds(250));
+    EXPECT_EQ(fileContent(), QByteArray("Ona 4 \r\nJonas Jonaitis 7 \r\n"));
+}
+
+// A lock held past the wait: the file is busy, nothing is written; once it is free again the
+// next append goes through.
+TEST(ResultsFile, ALockHeldPastTheWaitIsToldAsBusy)
+{
+    ui::WorkingDirectory dir(false);
+    writeFile("Ona 4 \r\n");
+    for (const int ms : {0, 200}) {
+        SCOPED_TRACE(ms);
+        LockWait wait{std::chrono::milliseconds(ms)};
+        LockHolder holder;
+        ASSERT_TRUE(holder.locked());
+        const auto start = std::chrono::steady_clock::now();
+        const AppendOutcome outcome = appendResult(QStringLiteral("Jonas Jonaitis"), 7);
+        const auto waited = std::chrono::steady_clock::now() - start;
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_EQ(outcome.message.toStdString(), busyMessage.toStdString());
+        EXPECT_GE(waited, std::chrono::milliseconds(ms));
+        EXPECT_LT(waited, std::chrono::milliseconds(ms + 2000));
+        EXPECT_EQ(fileContent(), QByteArray("Ona 4 \r\n"));
+    }
+    EXPECT_TRUE(appendResult(QStringLiteral("Jonas Jonaitis"), 7).ok);
+    EXPECT_EQ(fileContent(), QByteArray("Ona 4 \r\nJonas Jonaitis 7 \r\n"));
 }
 
 } // namespace

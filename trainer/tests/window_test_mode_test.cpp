@@ -2,6 +2,7 @@
 // each case in a temporary working directory.
 #include "trainer/dialogs.h"
 #include "trainer/resultstable.h"
+#include "resultsfile_support.h"
 #include "zenkla_ui.h"
 
 #include <QClipboard>
@@ -435,6 +436,35 @@ TEST_F(ZenklaTest, AResultsFileThatCannotBeWrittenIsToldAndNothingOnScreenIsLost
     EXPECT_TRUE(QFileInfo(QStringLiteral("kontr.txt")).isDir());
     click("Command3");
     EXPECT_TRUE(shown("Command2"));
+}
+
+// Another program holds "kontr.txt" past the wait: the busy message comes over the table and
+// grade, nothing is written; the next finished test writes its line once the file is free.
+TEST_F(ZenklaTest, AResultsFileHeldByAnotherProgramIsToldBusyOverTheResults)
+{
+    QFile earlier(QStringLiteral("kontr.txt"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("Ona 4 \r\n");
+    earlier.close();
+    LockWait wait{std::chrono::milliseconds(200)};
+    {
+        LockHolder holder;
+        ASSERT_TRUE(holder.locked());
+        enterTest(QStringLiteral("Jonas"), 1);
+        sitTest(6);
+    }
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: "
+                                                   "Failas kontr.txt užimtas: į jį dabar rašo kita programa. "
+                                                   "Užsirašykite pažymį.")});
+    EXPECT_TRUE(tableShownAtMessage);
+    EXPECT_EQ(table()->lines().last(), QStringLiteral("  Pažymys:   6 "));
+    EXPECT_EQ(file(), QByteArray("Ona 4 \r\n"));
+
+    click("Command3");
+    enterTest(QStringLiteral("Jonas"), 1);
+    sitTest(6);
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(file(), QByteArray("Ona 4 \r\nJonas 6 \r\n"));
 }
 
 // An abandoned test's rows never show in the next test's table.
