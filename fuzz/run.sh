@@ -24,7 +24,7 @@ fuzz_one() {
   mkdir -p "$corpus"
   if [ ! -d "$seeds" ]; then
     echo "$t: no seeds in fuzz/corpus/$t" >"$log"
-    printf '%-13s FAILED\n' "$t" >"$BUILD/$t.summary"
+    printf '%-18s FAILED\n' "$t" >"$BUILD/$t.summary"
     return
   fi
   if "$BUILD/$t" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
@@ -36,10 +36,10 @@ fuzz_one() {
     cov="$(grep -oE 'cov: [0-9]+' <<<"$done_line" | grep -oE '[0-9]+' || true)"
     ft="$(grep -oE 'ft: [0-9]+' <<<"$done_line" | grep -oE '[0-9]+' || true)"
     corp="$(grep -oE 'corp: [0-9]+/[0-9]+[A-Za-z]*' <<<"$done_line" | cut -d' ' -f2 || true)"
-    printf '%-13s %10s runs %8s exec/s  cov %5s  ft %6s  corpus %s\n' "$t" "$execs" "$rate" "$cov" "$ft" "$corp" \
+    printf '%-18s %10s runs %8s exec/s  cov %5s  ft %6s  corpus %s\n' "$t" "$execs" "$rate" "$cov" "$ft" "$corp" \
       >"$BUILD/$t.summary"
   else
-    printf '%-13s FAILED\n' "$t" >"$BUILD/$t.summary"
+    printf '%-18s FAILED\n' "$t" >"$BUILD/$t.summary"
   fi
 }
 
