@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltora 7"));
-    createForms();
+    createForms(StartUp::MenuFirst);
     StartupProbe probe(Form1);
     const int status = QApplication::exec();
     destroyForms();

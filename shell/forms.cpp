@@ -16,8 +16,11 @@
 
 #include <QApplication>
 #include <QPixmapCache>
+#include <QTimer>
 
 #include <malloc.h>
+
+#include <type_traits>
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
@@ -61,9 +64,48 @@ void boundMemory()
     QPixmapCache::setCacheLimit(1024);
 }
 
+// The practice and test windows that are not there yet, in numeric order.
+void createExerciseWindows()
+{
+    const auto make = [](auto*& reference) {
+        if (!reference)
+            reference = new std::remove_reference_t<decltype(*reference)>;
+    };
+    make(Form8);
+    make(Form14);
+    make(Form19);
+    make(Form20);
+    make(Form25);
+    make(Form26);
+    // Every new widget asks to be polished at the next turn of the event loop. The hidden
+    // windows are polished when they are first shown; polishing all of them now would only
+    // take time away from what is on screen.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
+}
+
+// Runs a task once, at the turn of the event loop after the watched window's first paint.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, void (*task)()) : QObject(window), task_(task) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, parent(), task_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    void (*task_)();
+};
+
 } // namespace
 
-void createForms()
+void createForms(StartUp startUp)
 {
     boundMemory();
     // The program decides itself when it ends: when the main menu closes, or when no window is left.
@@ -78,29 +120,23 @@ void createForms()
     Form5 = new TForm5;
     Form6 = new TForm6;
     Form7 = new TForm7;
-    Form8 = new TForm8;
     Form9 = new TForm9;
     Form10 = new TForm10;
     Form11 = new TForm11;
     Form12 = new TForm12;
     Form13 = new TForm13;
-    Form14 = new TForm14;
     Form15 = new TForm15;
     Form16 = new TForm16;
     Form17 = new TForm17;
     Form18 = new TForm18;
-    Form19 = new TForm19;
-    Form20 = new TForm20;
     Form21 = new TForm21;
     Form22 = new TForm22;
     Form23 = new TForm23;
     Form24 = new TForm24;
-    Form25 = new TForm25;
-    Form26 = new TForm26;
-
-    // Every new widget asks to be polished at the next turn of the event loop. The hidden
-    // windows are polished when they are first shown; polishing all of them now would only
-    // delay the main menu.
+    if (startUp == StartUp::AllWindows)
+        createExerciseWindows();
+    else
+        new AfterFirstPaint(Form1, createExerciseWindows);
     QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     showForm(Form1);
 }

@@ -6,7 +6,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltora 7"));
-    createForms();
+    createForms(StartUp::MenuFirst);
     const int status = QApplication::exec();
     destroyForms();
     return status;

@@ -95,4 +95,33 @@ TEST_F(Reentry, AReplacedWindowStillOnScreenStaysUntilClosed)
     EXPECT_TRUE(form(8)->isVisible());
 }
 
+// The program itself builds the six windows just after the main menu is painted; until then
+// the topic menus already work, and what they make is not replaced afterwards.
+TEST(StartUp, ThePracticeAndTestWindowsFollowTheMainMenu)
+{
+    setProgramEnd([] {});
+    setErrorSink([](const QString&) {});
+    createForms(StartUp::MenuFirst);
+    EXPECT_TRUE(Form1->isVisible());
+    const qsizetype atStart = TWindow::all().size();
+    for (const Entry& e : entries)
+        EXPECT_EQ(form(e.window), nullptr) << "Form" << e.window;
+
+    // A pupil quick enough to enter the signed-number practice before the menu is painted.
+    showForm(form(2));
+    ui::click(form(2), "BitBtn2");
+    TWindow* entered = form(8);
+    ASSERT_NE(entered, nullptr);
+    EXPECT_TRUE(entered->isVisible());
+
+    ASSERT_TRUE(QTest::qWaitFor([] { return form(26) != nullptr; }, 5000)) << "the menu was painted";
+    EXPECT_EQ(TWindow::all().size(), atStart + 6);
+    EXPECT_EQ(form(8), entered) << "the window entered is kept";
+    for (const Entry& e : entries)
+        EXPECT_EQ(form(e.window)->isVisible(), e.window == 8) << "Form" << e.window;
+    destroyForms();
+    setErrorSink({});
+    setProgramEnd({});
+}
+
 } // namespace
