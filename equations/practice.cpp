@@ -111,6 +111,9 @@ void TForm25::BitBtn30Click()
         setVerdict(Label13, Verdict::Wrong);
         tally_.countWrong();
     }
+    // A click took the focus to the button: back into the box, so that Enter goes to the
+    // default button and a wrong answer can be corrected at once.
+    Edit5->setFocus();
 }
 
 void TForm25::BitBtn31Click()

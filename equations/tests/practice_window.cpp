@@ -208,6 +208,22 @@ TEST_F(EquationPractice, RightAnswerCountsEnablesToliauAndShowsThePicture)
     EXPECT_TRUE(x != 0 && x != 1 && x != -1 && x != 2) << equation::toText(seen(w).row);
 }
 
+TEST_F(EquationPractice, AfterAClickOnTikrintiEnterGoesOn)
+{
+    ui::type(w->Edit5, QString::number(solutionShown(w)));
+    QTest::mouseClick(w->BitBtn30, Qt::LeftButton);
+    ASSERT_EQ(ui::text(w, "Label13"), QStringLiteral("Gerai"));
+    EXPECT_EQ(w->focusWidget(), w->Edit5) << "the focus is back in the box";
+    enter();
+    EXPECT_EQ(ui::text(w, "Label4"), QStringLiteral("1")) << "Enter did not check again";
+    EXPECT_FALSE(w->BitBtn32->isEnabled()) << "Enter went on to the next equation";
+
+    // A wrong answer clicked: the box keeps the focus for the correction.
+    ui::type(w->Edit5, QString::number(solutionShown(w) + 1));
+    QTest::mouseClick(w->BitBtn30, Qt::LeftButton);
+    EXPECT_EQ(w->focusWidget(), w->Edit5);
+}
+
 TEST_F(EquationPractice, RepeatedRightCheckCountsAgainWithTheNextPicture)
 {
     typeAndEnter(QString::number(solutionShown(w)));
