@@ -13,9 +13,11 @@
 #include "shell/picture.h"
 #include "shell/random.h"
 #include "shell/window.h"
+#include "testing/spoken.h"
 #include "testing/ui.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -162,19 +164,42 @@ protected:
         return std::nullopt;
     }
 
-    // A text for an answer box: often the result of the problem on show (so that right answers
-    // come too) or a near miss, otherwise what a pupil's fingers might type.
-    QString answerText(TWindow* w)
+    // The answer to what a screen reader says for the box (an expression, an equation or a
+    // sum), when it says a problem.
+    static std::optional<QString> heardAnswer(QLineEdit* box)
     {
-        const std::optional<int> result = problemResult(w);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+        const QString problem = iface ? iface->text(QAccessible::Description) : QString();
+        if (const std::optional<int> x = spoken::solveEquation(problem))
+            return QString::number(*x);
+        if (const std::optional<spoken::Linear> sum = spoken::expressionOf(problem))
+            return spoken::simplest(*sum);
+        if (const std::optional<int> result = spoken::solveArithmetic(problem))
+            return QString::number(*result);
+        return std::nullopt;
+    }
+
+    // A text for an answer box: often the answer to the problem it is for (so that right answers
+    // come too) or a near miss, otherwise what a pupil's fingers might type.
+    QString answerText(TWindow* w, QLineEdit* box)
+    {
+        std::optional<QString> answer = heardAnswer(box);
+        if (!answer)
+            if (const std::optional<int> result = problemResult(w))
+                answer = QString::number(*result);
         switch (random_.weighted({6, 2, 2, 2})) {
         case 0:
-            if (result)
-                return QString::number(*result);
+            if (answer)
+                return *answer;
             [[fallthrough]];
         case 1:
-            if (result)
-                return QString::number(*result + (random_.chance(0.5) ? 1 : -1)) + (random_.chance(0.2) ? QStringLiteral(" ") : QString());
+            if (answer) {
+                bool number = false;
+                const int value = answer->toInt(&number);
+                if (!number)
+                    return *answer + (random_.chance(0.5) ? QStringLiteral("+0a") : QStringLiteral(" "));
+                return QString::number(value + (random_.chance(0.5) ? 1 : -1)) + (random_.chance(0.2) ? QStringLiteral(" ") : QString());
+            }
             [[fallthrough]];
         case 2:
             return QString::number(random_.below(41) - 20) + (random_.chance(0.1) ? QStringLiteral("a") : QString());
@@ -218,7 +243,7 @@ protected:
             case 2:
                 if (!edits.isEmpty()) {
                     QLineEdit* e = random_.pick(edits);
-                    const QString t = answerText(w);
+                    const QString t = answerText(w, e);
                     e->setFocus();
                     if (random_.chance(0.7))
                         e->clear();
@@ -236,7 +261,7 @@ protected:
             case 4:
                 if (!edits.isEmpty()) {
                     QLineEdit* e = random_.pick(edits);
-                    const QString t = answerText(w);
+                    const QString t = answerText(w, e);
                     QGuiApplication::clipboard()->setText(t);
                     QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
                     return QStringLiteral("paste \"") + t + QStringLiteral("\" into ") + describe(e);
@@ -264,7 +289,7 @@ protected:
                 break;
             default: {
                 QLineEdit* e = random_.pick(edits);
-                const QString t = answerText(w);
+                const QString t = answerText(w, e);
                 e->setFocus();
                 e->clear();
                 ui::type(e, t);

@@ -13,6 +13,7 @@
 #include "expressions/testwindow.h"
 #include "signed/practice.h"
 #include "signed/testwindow.h"
+#include "testing/spoken.h"
 #include "testing/ui.h"
 
 #include <QAccessible>
@@ -98,81 +99,6 @@ void checkEveryWindow()
     }
 }
 
-// Works out the answer of a problem read as a screen reader reads it ("-3 * (-5)=").
-std::optional<int> solve(const QString& problem)
-{
-    static const QRegularExpression form(QStringLiteral(R"(^(-?\d+) ([-+*:]) \(?(-?\d+)\)? ?=$)"));
-    const QRegularExpressionMatch m = form.match(problem);
-    if (!m.hasMatch())
-        return std::nullopt;
-    const int a = m.captured(1).toInt();
-    const int b = m.captured(3).toInt();
-    switch (m.captured(2).front().toLatin1()) {
-    case '+':
-        return a + b;
-    case '-':
-        return a - b;
-    case '*':
-        return a * b;
-    default:
-        return b != 0 ? std::optional<int>(a / b) : std::nullopt;
-    }
-}
-
-// A sum of terms read off a problem or an answer ("-3a+5-a", "2x-7"): the coefficient of the
-// letter and the number. Blanks are left out; nullopt for anything else.
-struct Linear {
-    int letter = 0;
-    int number = 0;
-    bool operator==(const Linear&) const = default;
-};
-
-std::optional<Linear> linear(QString text)
-{
-    static const QRegularExpression term(QStringLiteral(R"(([+-]?)(\d*)([ax]?))"));
-    text.remove(QLatin1Char(' '));
-    Linear sum;
-    for (qsizetype at = 0; at < text.size();) {
-        const QRegularExpressionMatch m =
-            term.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
-        if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
-            return std::nullopt;
-        const int size = (m.captured(1) == QStringLiteral("-") ? -1 : 1) *
-                         (m.captured(2).isEmpty() ? 1 : m.captured(2).toInt());
-        (m.captured(3).isEmpty() ? sum.number : sum.letter) += size;
-        at += m.capturedLength();
-    }
-    return sum;
-}
-
-// An expression as described ("3 a + 2 - 5 a ="), without its "=".
-std::optional<Linear> expressionOf(QString problem)
-{
-    problem.remove(QLatin1Char(' '));
-    if (!problem.endsWith(QLatin1Char('=')))
-        return std::nullopt;
-    problem.chop(1);
-    return linear(problem);
-}
-
-// Solves an equation as described ("-3 x + 5 = x - 7", optionally followed by "x =").
-std::optional<int> solveEquation(QString problem)
-{
-    problem.remove(QLatin1Char(' '));
-    if (problem.endsWith(QStringLiteral("x=")))
-        problem.chop(2);
-    const QStringList sides = problem.split(QLatin1Char('='));
-    if (sides.size() != 2)
-        return std::nullopt;
-    const std::optional<Linear> left = linear(sides[0]);
-    const std::optional<Linear> right = linear(sides[1]);
-    if (!left || !right || left->letter == right->letter)
-        return std::nullopt;
-    const int a = left->letter - right->letter;
-    const int b = right->number - left->number;
-    return b % a == 0 ? std::optional<int>(b / a) : std::nullopt;
-}
-
 // The texts of the labels that stand in the box's row, left of it, read from left to right,
 // without blanks: what a sighted pupil sees as the problem.
 QString rowLeftOf(const QLineEdit* box)
@@ -198,7 +124,7 @@ void expectDescribed(QLineEdit* box, int expected)
     SCOPED_TRACE(box->objectName().toStdString());
     const QString problem = description(box);
     EXPECT_EQ(QString(problem).remove(QLatin1Char(' ')), rowLeftOf(box));
-    const std::optional<int> answer = solve(problem);
+    const std::optional<int> answer = spoken::solveArithmetic(problem);
     ASSERT_TRUE(answer.has_value()) << "not a problem: " << problem;
     EXPECT_EQ(*answer, expected) << problem;
 }
@@ -311,7 +237,7 @@ TEST_F(Accessibility, PracticeAnswerBoxesFollowTheProblemThroughEveryKind)
         const TForm8::Kind& kind = w->kind(k);
         expectDescribed(kind.answer, signedPractice.expected[k - 1]);
         checkControls(w);
-        const QString answer = QString::number(*solve(description(kind.answer)));
+        const QString answer = QString::number(*spoken::solveArithmetic(description(kind.answer)));
         ui::type(kind.answer, answer);
         QTest::mouseClick(kind.check, Qt::LeftButton);
         EXPECT_EQ(w->Label6->text(), QStringLiteral("Gerai"));
@@ -349,7 +275,7 @@ TEST_F(Accessibility, TestAnswerBoxesCarryTheirQuestionOnTheReviewSheetToo)
         SCOPED_TRACE(n);
         const TForm14::Question& q = w->question(n);
         expectDescribed(q.answer, signedtest::expectedAnswer(n));
-        ui::type(q.answer, QString::number(*solve(description(q.answer))));
+        ui::type(q.answer, QString::number(*spoken::solveArithmetic(description(q.answer))));
         QTest::mouseClick(q.next, Qt::LeftButton);
     }
     EXPECT_EQ(w->Label12->text(), QStringLiteral("10"));
@@ -368,12 +294,14 @@ TEST_F(Accessibility, ExpressionBoxesCarryTheExpressionTheyAnswer)
         SCOPED_TRACE(step);
         const QString problem = description(Form19->Edit5);
         EXPECT_EQ(QString(problem).remove(QLatin1Char(' ')), rowLeftOf(Form19->Edit5));
-        const QString answer = expr::acceptedAnswers(*Form19->row.shown()).front();
-        ASSERT_TRUE(expressionOf(problem).has_value()) << problem;
-        EXPECT_EQ(expressionOf(problem), linear(answer)) << problem << " / " << answer;
-        ui::type(Form19->Edit5, answer);
+        const QString listed = expr::acceptedAnswers(*Form19->row.shown()).front();
+        const std::optional<spoken::Linear> heard = spoken::expressionOf(problem);
+        ASSERT_TRUE(heard.has_value()) << problem;
+        EXPECT_EQ(heard, spoken::linear(listed)) << problem << " / " << listed;
+        // The answer a pupil writes from what was heard.
+        ui::type(Form19->Edit5, spoken::simplest(*heard));
         QTest::mouseClick(Form19->BitBtn30, Qt::LeftButton);
-        EXPECT_EQ(Form19->Label7->text(), QStringLiteral("Gerai"));
+        EXPECT_EQ(Form19->Label7->text(), QStringLiteral("Gerai")) << problem << " / " << spoken::simplest(*heard);
         QTest::mouseClick(Form19->BitBtn32, Qt::LeftButton);
     }
 
@@ -383,7 +311,7 @@ TEST_F(Accessibility, ExpressionBoxesCarryTheExpressionTheyAnswer)
         SCOPED_TRACE(n);
         const QString problem = description(Form20->Edit5);
         const QString answer = expr::acceptedAnswers(*Form20->row.shown()).front();
-        EXPECT_EQ(expressionOf(problem), linear(answer)) << problem << " / " << answer;
+        EXPECT_EQ(spoken::expressionOf(problem), spoken::linear(answer)) << problem << " / " << answer;
         ui::type(Form20->Edit5, answer);
         QTest::mouseClick(Form20->BitBtn1, Qt::LeftButton);
     }
@@ -393,8 +321,8 @@ TEST_F(Accessibility, ExpressionBoxesCarryTheExpressionTheyAnswer)
         SCOPED_TRACE(n);
         QLineEdit* box = Form20->review(n).answer;
         const QString problem = description(box);
-        ASSERT_TRUE(expressionOf(problem).has_value()) << problem;
-        EXPECT_EQ(expressionOf(problem), linear(box->text())) << problem << " / " << box->text();
+        ASSERT_TRUE(spoken::expressionOf(problem).has_value()) << problem;
+        EXPECT_EQ(spoken::expressionOf(problem), spoken::linear(box->text())) << problem << " / " << box->text();
     }
 }
 
@@ -406,7 +334,7 @@ TEST_F(Accessibility, EquationBoxesCarryTheEquationTheyAnswer)
         SCOPED_TRACE(step);
         const QString problem = description(Form25->Edit5);
         ASSERT_TRUE(problem.endsWith(QStringLiteral("x =")));
-        const std::optional<int> x = solveEquation(problem);
+        const std::optional<int> x = spoken::solveEquation(problem);
         ASSERT_TRUE(x.has_value()) << problem;
         ui::type(Form25->Edit5, QString::number(*x));
         QTest::mouseClick(Form25->BitBtn30, Qt::LeftButton);
@@ -418,7 +346,7 @@ TEST_F(Accessibility, EquationBoxesCarryTheEquationTheyAnswer)
     for (int n = 1; n <= 10; ++n) {
         SCOPED_TRACE(n);
         const QString problem = description(Form26->Edit5);
-        const std::optional<int> x = solveEquation(problem);
+        const std::optional<int> x = spoken::solveEquation(problem);
         ASSERT_TRUE(x.has_value()) << problem;
         EXPECT_EQ(*x, Form26->expectedAnswer()) << problem;
         ui::type(Form26->Edit5, QString::number(*x));
@@ -429,7 +357,7 @@ TEST_F(Accessibility, EquationBoxesCarryTheEquationTheyAnswer)
     for (int n = 1; n <= 10; ++n) {
         SCOPED_TRACE(n);
         QLineEdit* box = Form26->reviewRow(n).answer;
-        EXPECT_EQ(solveEquation(description(box)), box->text().toInt()) << description(box);
+        EXPECT_EQ(spoken::solveEquation(description(box)), box->text().toInt()) << description(box);
     }
 }
 
