@@ -1,7 +1,6 @@
 #include "shell/handlers.h"
 
 #include "shell/accessibility.h"
-
 #include "shell/window.h"
 
 #include <QApplication>
