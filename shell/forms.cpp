@@ -133,11 +133,12 @@ void createForms(StartUp startUp)
     Form22 = new TForm22;
     Form23 = new TForm23;
     Form24 = new TForm24;
+    // As in createExerciseWindows: the hidden windows are polished when first shown.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     if (startUp == StartUp::AllWindows)
         createExerciseWindows();
     else
         new AfterFirstPaint(Form1, createExerciseWindows);
-    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     showForm(Form1);
 }
 
