@@ -83,7 +83,6 @@ TForm1::TForm1() : draws_(std::make_unique<RandomDraws>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption);
-    setWindowIcon(programIcon());
     setFont(windowFont());
 
     auto* client = new QWidget(this);
