@@ -83,6 +83,41 @@ void createExerciseWindows()
     QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
 }
 
+// The topic menus, theory pages and the prompt (2 … 24 but 8 and 14), in numeric order, when
+// they are not there yet.
+void createMenusAndPages()
+{
+    if (Form2)
+        return;
+    Form2 = new TForm2;
+    Form3 = new TForm3;
+    Form4 = new TForm4;
+    Form5 = new TForm5;
+    Form6 = new TForm6;
+    Form7 = new TForm7;
+    Form9 = new TForm9;
+    Form10 = new TForm10;
+    Form11 = new TForm11;
+    Form12 = new TForm12;
+    Form13 = new TForm13;
+    Form15 = new TForm15;
+    Form16 = new TForm16;
+    Form17 = new TForm17;
+    Form18 = new TForm18;
+    Form21 = new TForm21;
+    Form22 = new TForm22;
+    Form23 = new TForm23;
+    Form24 = new TForm24;
+    // As in createExerciseWindows: the hidden windows are polished when first shown.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
+}
+
+void createRemainingWindows()
+{
+    createMenusAndPages();
+    createExerciseWindows();
+}
+
 // Runs a task once, at the turn of the event loop after the watched window's first paint.
 class AfterFirstPaint : public QObject {
 public:
@@ -114,31 +149,10 @@ void createForms(StartUp startUp)
     rewards::resetAll();
 
     Form1 = new TForm1;
-    Form2 = new TForm2;
-    Form3 = new TForm3;
-    Form4 = new TForm4;
-    Form5 = new TForm5;
-    Form6 = new TForm6;
-    Form7 = new TForm7;
-    Form9 = new TForm9;
-    Form10 = new TForm10;
-    Form11 = new TForm11;
-    Form12 = new TForm12;
-    Form13 = new TForm13;
-    Form15 = new TForm15;
-    Form16 = new TForm16;
-    Form17 = new TForm17;
-    Form18 = new TForm18;
-    Form21 = new TForm21;
-    Form22 = new TForm22;
-    Form23 = new TForm23;
-    Form24 = new TForm24;
-    // As in createExerciseWindows: the hidden windows are polished when first shown.
-    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     if (startUp == StartUp::AllWindows)
-        createExerciseWindows();
+        createRemainingWindows();
     else
-        new AfterFirstPaint(Form1, createExerciseWindows);
+        new AfterFirstPaint(Form1, createRemainingWindows);
     showForm(Form1);
 }
 
@@ -176,6 +190,10 @@ void destroyForms()
 
 TWindow* form(int n)
 {
+    // A key or click that reaches the main menu before its first paint finds the other windows
+    // made on the spot.
+    if (Form1 && n != 1)
+        createMenusAndPages();
     TWindow* const windows[] = {Form1,  Form2,  Form3,  Form4,  Form5,  Form6,  Form7,  Form8,  Form9,
                                 Form10, Form11, Form12, Form13, Form14, Form15, Form16, Form17, Form18,
                                 Form19, Form20, Form21, Form22, Form23, Form24, Form25, Form26};

@@ -57,14 +57,15 @@ extern TForm24* Form24;
 extern TForm25* Form25;
 extern TForm26* Form26;
 
-// When the six practice and test windows (8, 14, 19, 20, 25, 26) are made at start. The topic
-// menus make a new instance on every entry, so the pupil never sees the start-up ones; the
-// program builds them just after the main menu has been painted, which brings the menu up
-// about a sixth sooner. Tests build everything at once.
+// When the windows behind the main menu are made. The program makes the main menu, shows it,
+// and builds the other 25 just after its first paint, which brings the menu up sooner; a
+// window asked for before then (form) is made on the spot. The topic menus make a new practice
+// or test instance on every entry, so the pupil never sees the start-up ones. Tests build
+// everything at once.
 enum class StartUp { AllWindows, MenuFirst };
 
-// Creates the 26 windows, running their creation handlers (the menus, pages and prompt in
-// numeric order, then the six practice and test windows), and shows the main menu.
+// Creates the 26 windows, running their creation handlers (the main menu, then the menus, pages
+// and prompt in numeric order, then the six practice and test windows), and shows the main menu.
 // Program-wide exercise state starts afresh.
 void createForms(StartUp startUp = StartUp::AllWindows);
 // Releases every window (program end, or between tests).

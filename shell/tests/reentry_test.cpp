@@ -95,27 +95,56 @@ TEST_F(Reentry, AReplacedWindowStillOnScreenStaysUntilClosed)
     EXPECT_TRUE(form(8)->isVisible());
 }
 
-// The program itself builds the six windows just after the main menu is painted; until then
-// the topic menus already work, and what they make is not replaced afterwards.
-TEST(StartUp, ThePracticeAndTestWindowsFollowTheMainMenu)
+// Left alone, the program makes the other windows after the main menu's first paint, in the
+// order their creation handlers run when everything is made at once.
+TEST(StartUp, TheOtherWindowsAreMadeInTheirOrderAfterThePaint)
+{
+    const auto names = [] {
+        QStringList list;
+        for (const TWindow* w : TWindow::all())
+            list << w->objectName();
+        return list;
+    };
+    setProgramEnd([] {});
+    createForms(StartUp::AllWindows);
+    const QStringList allAtOnce = names();
+    destroyForms();
+
+    createForms(StartUp::MenuFirst);
+    EXPECT_EQ(names(), QStringList{"Form1"});
+    ASSERT_TRUE(QTest::qWaitFor([] { return Form26 != nullptr; }, 5000)) << "the menu was painted";
+    EXPECT_EQ(allAtOnce.size(), 26);
+    EXPECT_EQ(names(), allAtOnce);
+    destroyForms();
+    setProgramEnd({});
+}
+
+// The program itself shows the main menu first and builds the other 25 windows just after it
+// is painted; until then a window asked for is made on the spot, and what the pupil reaches
+// that way is not replaced afterwards.
+TEST(StartUp, TheOtherWindowsFollowTheMainMenu)
 {
     setProgramEnd([] {});
     setErrorSink([](const QString&) {});
     createForms(StartUp::MenuFirst);
     EXPECT_TRUE(Form1->isVisible());
-    const qsizetype atStart = TWindow::all().size();
-    for (const Entry& e : entries)
-        EXPECT_EQ(form(e.window), nullptr) << "Form" << e.window;
+    EXPECT_EQ(TWindow::all(), QList<TWindow*>{Form1});
 
     // A pupil quick enough to enter the signed-number practice before the menu is painted.
-    showForm(form(2));
-    ui::click(form(2), "BitBtn2");
+    TWindow* menu = form(2);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(TWindow::all().size(), 20) << "the menus, pages and prompt";
+    for (const Entry& e : entries)
+        EXPECT_EQ(form(e.window), nullptr) << "Form" << e.window;
+    showForm(menu);
+    ui::click(menu, "BitBtn2");
     TWindow* entered = form(8);
     ASSERT_NE(entered, nullptr);
     EXPECT_TRUE(entered->isVisible());
 
     ASSERT_TRUE(QTest::qWaitFor([] { return form(26) != nullptr; }, 5000)) << "the menu was painted";
-    EXPECT_EQ(TWindow::all().size(), atStart + 6);
+    EXPECT_EQ(TWindow::all().size(), 26);
+    EXPECT_EQ(form(2), menu) << "the menu made on the spot is kept";
     EXPECT_EQ(form(8), entered) << "the window entered is kept";
     for (const Entry& e : entries)
         EXPECT_EQ(form(e.window)->isVisible(), e.window == 8) << "Form" << e.window;
