@@ -93,7 +93,7 @@ protected:
         setProgramEnd([this] { ended_ = true; });
         setErrorSink([this](const QString& m) { errors_.append(m); });
         fixSeed(settings_.seed);
-        createForms();
+        createForms(StartUp::MenuFirst); // as the program starts
     }
     void TearDown() override
     {
@@ -109,7 +109,7 @@ protected:
         resetProgramEnded();
         ended_ = false;
         models_.clear();
-        createForms();
+        createForms(StartUp::MenuFirst); // as the program starts
         ++restarts_;
     }
 
