@@ -4,8 +4,8 @@ from the same tree.
 
 Measures, for each program and for two floors (an empty window, and one with a line of text),
 the time from process start until its first window is exposed on screen and the peak resident
-memory, alternating the programs over several runs; then Veltora's
-resident memory over 200 entries of each of its six practice and test windows (veltora_growth).
+memory, alternating the programs over several runs; then Veltora's resident memory over 200
+entries of each of its six practice and test windows (veltora_growth).
 The runs are 0.3 s apart. Runs under Xvfb when available (a real X server), otherwise on the
 offscreen platform.
 
@@ -48,8 +48,8 @@ else:
 
 def run_once(command):
     start = time.monotonic_ns()
-    proc = subprocess.Popen([command[0], str(start)] + command[1:], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                            env=env, cwd=build)
+    proc = subprocess.Popen([command[0], str(start)] + command[1:], stdout=subprocess.PIPE,
+                            stderr=subprocess.DEVNULL, env=env, cwd=build)
     out = proc.stdout.read()
     _, status, usage = os.wait4(proc.pid, 0)
     proc.returncode = status
@@ -78,6 +78,7 @@ print(f"platform: {platform}, runs: {runs} each, median (min-max)")
 for name, (times, mems) in results.items():
     print(f"{name:28s} start-up {statistics.median(times):7.1f} ms ({min(times):.1f}-{max(times):.1f})"
           f"   peak memory {statistics.median(mems):6.1f} MB")
+
 
 def against(floor):
     floor_t = statistics.median(results[floor][0])
