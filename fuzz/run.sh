@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
-# in build-fuzz/ and runs each for FUZZ_SECONDS (30 by default), two at a time, starting from
+# in build-fuzz/ and runs each for FUZZ_SECONDS (20 by default), two at a time, starting from
 # its seeds in fuzz/corpus/<name>/. Fails when a target finds a crash, a sanitizer error or a
 # broken invariant; its reproducer is left in build-fuzz/findings/.
 #   bash fuzz/run.sh [target…]      (all targets when none is named)
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 install_missing "${FUZZ_PACKAGES[@]}"
 BUILD="$ROOT/build-fuzz"
-SECONDS_EACH="${FUZZ_SECONDS:-30}"
+SECONDS_EACH="${FUZZ_SECONDS:-20}"
 
 CC=clang CXX=clang++ cmake -S "$ROOT/fuzz" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD" -j 2
