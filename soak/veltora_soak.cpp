@@ -169,14 +169,7 @@ protected:
     static std::optional<QString> heardAnswer(QLineEdit* box)
     {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
-        const QString problem = iface ? iface->text(QAccessible::Description) : QString();
-        if (const std::optional<int> x = spoken::solveEquation(problem))
-            return QString::number(*x);
-        if (const std::optional<spoken::Linear> sum = spoken::expressionOf(problem))
-            return spoken::simplest(*sum);
-        if (const std::optional<int> result = spoken::solveArithmetic(problem))
-            return QString::number(*result);
-        return std::nullopt;
+        return spoken::answerTo(iface ? iface->text(QAccessible::Description) : QString());
     }
 
     // A text for an answer box: often the answer to the problem it is for (so that right answers

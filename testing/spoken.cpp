@@ -82,4 +82,15 @@ QString simplest(const Linear& sum)
     return text;
 }
 
+std::optional<QString> answerTo(const QString& problem)
+{
+    if (const std::optional<int> x = solveEquation(problem))
+        return QString::number(*x);
+    if (const std::optional<Linear> sum = expressionOf(problem))
+        return simplest(*sum);
+    if (const std::optional<int> result = solveArithmetic(problem))
+        return QString::number(*result);
+    return std::nullopt;
+}
+
 } // namespace spoken
