@@ -7,6 +7,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texgyre fonts-liberation)
 # What making and checking the Debian packages needs (scripts/package.sh, the packages test).
 PACKAGING_PACKAGES=(dpkg-dev desktop-file-utils appstream)
+# The real-display check (testing/screen): X server, window and compositing managers, input from
+# outside the programs, Wayland compositor and Qt's Wayland platform, a picture converter.
+SCREEN_PACKAGES=(python3 xvfb openbox xcompmgr xdotool x11-utils weston qt6-wayland imagemagick)
 # The fuzz targets (fuzz/run.sh): clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

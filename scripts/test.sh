@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs the whole test suite.
 # With --sanitize the tests are built and run with AddressSanitizer and UndefinedBehaviorSanitizer.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-install_missing "${PACKAGING_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+install_missing "${PACKAGING_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${SCREEN_PACKAGES[@]}"
 if [ "${1:-}" = "--sanitize" ]; then
   dir="$ROOT/build-sanitize"
   build "$dir" -DVELTORA_SANITIZE=ON
