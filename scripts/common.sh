@@ -5,8 +5,9 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # What building and running both programs needs.
 PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texgyre fonts-liberation)
-# What making and checking the Debian packages needs (scripts/package.sh, the packages test).
-PACKAGING_PACKAGES=(dpkg-dev desktop-file-utils appstream)
+# What making and checking the Debian packages needs (scripts/package.sh, the packages test):
+# CPack's dependency scan runs `file` and dpkg-shlibdeps on the programs.
+PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 # The real-display check (testing/screen): X server, window and compositing managers, input from
 # outside the programs, Wayland compositor and Qt's Wayland platform, a picture converter.
 SCREEN_PACKAGES=(python3 xvfb openbox xcompmgr xdotool x11-utils weston qt6-wayland imagemagick)
@@ -24,16 +25,19 @@ install_missing() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
+    local start=$SECONDS
     echo "Installing: ${missing[*]}"
     as_root apt-get update
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    echo "Installed ${#missing[@]} packages and what they need in $((SECONDS - start)) s"
   fi
 }
 
 # build <build-dir> [cmake options...]
 build() {
-  local dir="$1"
+  local dir="$1" start=$SECONDS
   shift
   cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   cmake --build "$dir" -j "$(nproc)"
+  echo "Built $dir in $((SECONDS - start)) s"
 }
