@@ -9,6 +9,10 @@ PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texg
 PACKAGING_PACKAGES=(dpkg-dev desktop-file-utils appstream)
 # The fuzz targets (fuzz/run.sh): clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The classroom test (trainer/tests/classroom): client machines under QEMU with a busybox
+# initramfs, and a Samba and an NFS-Ganesha server run by the test itself on 127.0.0.1. The
+# guests' kernel is unpacked from Debian's package by the test (apt-get download), not installed.
+CLASSROOM_PACKAGES=(qemu-system-x86 busybox-static samba nfs-ganesha nfs-ganesha-vfs xz-utils)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -23,7 +27,16 @@ install_missing() {
   if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     as_root apt-get update
+    # Servers among the packages (Samba, NFS-Ganesha, rpcbind) must not be started by their
+    # installation: the tests start their own, on 127.0.0.1 only.
+    local guard=""
+    if [ ! -e /usr/sbin/policy-rc.d ]; then
+      guard=/usr/sbin/policy-rc.d
+      printf '#!/bin/sh\nexit 101\n' | as_root tee "$guard" > /dev/null
+      as_root chmod 0755 "$guard"
+    fi
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    [ -z "$guard" ] || as_root rm -f "$guard"
   fi
 }
 

@@ -2,8 +2,11 @@
 # Installs what is missing, builds, and runs the whole test suite.
 # With --sanitize the tests are built and run with AddressSanitizer and UndefinedBehaviorSanitizer.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-install_missing "${PACKAGING_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+install_missing "${PACKAGING_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${CLASSROOM_PACKAGES[@]}"
+# The slow end-to-end tests (label e2e: the classroom of virtual machines) run once, in the plain build.
+skip=()
 if [ "${1:-}" = "--sanitize" ]; then
+  skip=(-LE e2e)
   dir="$ROOT/build-sanitize"
   build "$dir" -DVELTORA_SANITIZE=ON
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
@@ -12,4 +15,4 @@ else
   dir="$ROOT/build"
   build "$dir"
 fi
-ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
+ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" "${skip[@]}"
