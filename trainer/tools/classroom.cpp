@@ -236,7 +236,7 @@ int tally(int argc, char** argv)
     const double median = millis.empty() ? 0 : millis[millis.size() / 2];
     const double max = millis.empty() ? 0 : millis.back();
     std::printf("attempted %d, saved %d (%d after a retry), told to write down %d, found whole %d, lost %d, torn %d, "
-                "duplicated %d, out of order %d, written but told failed %d, append ms median %.0f max %.0f%s\n",
+                "duplicated %d, out of order %d, written but not reported saved %d, append ms median %.0f max %.0f%s\n",
                 attempted, saved, retried, toldLost, whole, lost, torn, duplicated, outOfOrder, savedButFailed, median,
                 max, earlierKept ? "" : ", EARLIER LINES CHANGED");
     bool ok = earlierKept && lost == 0 && duplicated == 0 && outOfOrder == 0 && torn == tornOfDead;
