@@ -206,6 +206,68 @@ QByteArray readAt(int fd, off_t offset, qsizetype wanted)
     return bytes;
 }
 
+struct LockedFile {
+    int fd = -1;
+    bool created = false;
+    bool readable = true;
+    int error = 0; // why fd is -1
+};
+
+// The file opened and locked; a file system that cannot lock gets the line without the lock
+// rather than lose it.
+LockedFile openAndLock()
+{
+    LockedFile file;
+    file.fd = openForAppending(file.created, file.readable);
+    if (file.fd < 0) {
+        file.error = errno;
+        return file;
+    }
+    const int error = lockWholeFile(file.fd, resultsLockWait());
+    if (error != 0 && !lockingUnsupported(error)) {
+        ::close(file.fd);
+        file.fd = -1;
+        file.error = error;
+    }
+    return file;
+}
+
+// Writes the line at the end of the locked file and flushes it; at is where the written bytes
+// begin. Returns 0 or the error.
+int writeLine(const LockedFile& file, const QByteArray& line, off_t& at, QByteArray& bytes)
+{
+    const int fd = file.fd;
+    // Under the lock the file ends where its last line ends. Seeking to the end makes an SMB
+    // client ask the server for the length: the one it kept from before the lock can be short of
+    // another client's lines, and the append would then write over them.
+    const off_t before = ::lseek(fd, 0, SEEK_END);
+    at = before;
+    bytes = line;
+    // Only a program that died half-way through its line leaves the file without a line end at
+    // its end: ours then starts on a line of its own, so that the torn line never swallows it.
+    if (file.readable && before > 0) {
+        const QByteArray last = readAt(fd, before - 1, 1);
+        if (last == "\r")
+            bytes.prepend('\n');
+        else if (last.size() == 1 && last != "\n")
+            bytes.prepend("\r\n");
+    }
+    int error = 0;
+    const qint64 written = writeAll(fd, bytes, error);
+    if (error == 0)
+        error = syncFile(fd);
+    // The line must be found where it was written before it is reported saved.
+    if (error == 0 && file.readable && before >= 0 && readAt(fd, before, bytes.size()) != bytes)
+        error = EIO;
+    if (error != 0 && written > 0 && before >= 0) {
+        // Cut the part of the line away again, but only while the file ends with exactly our
+        // bytes: what another program may have written is never touched.
+        if (sizeOf(fd) == before + written && ::ftruncate(fd, before) == 0)
+            syncFile(fd);
+    }
+    return error;
+}
+
 } // namespace
 
 int windows1257Code(QChar c)
@@ -266,50 +328,30 @@ AppendOutcome appendResult(const QString& name, int grade)
         return {false, failure(QStringLiteral(
                            "Varde yra ženklų, kurių negalima įrašyti koduote Windows-1257."))};
 
-    bool created = false;
-    bool readable = true;
-    const int fd = openForAppending(created, readable);
-    if (fd < 0)
-        return {false, failure(reasonOf(errno))};
-
-    int error = lockWholeFile(fd, resultsLockWait());
-    const bool locked = error == 0;
-    if (!locked && !lockingUnsupported(error)) {
-        ::close(fd);
-        return {false, failure(reasonOf(error))};
-    }
-
-    // Under the lock the file ends where its last line ends. Seeking to the end makes an SMB
-    // client ask the server for the length: the one it kept from before the lock can be short of
-    // another client's lines, and the append would then write over them.
-    const off_t before = ::lseek(fd, 0, SEEK_END);
-    QByteArray bytes = *line;
-    // Only a program that died half-way through its line leaves the file without a line end at
-    // its end: ours then starts on a line of its own, so that the torn line never swallows it.
-    if (readable && before > 0) {
-        const QByteArray last = readAt(fd, before - 1, 1);
-        if (last == "\r")
-            bytes.prepend('\n');
-        else if (last.size() == 1 && last != "\n")
-            bytes.prepend("\r\n");
-    }
-    const qint64 written = writeAll(fd, bytes, error);
-    if (error == 0)
-        error = syncFile(fd);
-    // The line must be found where it was written before it is reported saved.
-    if (error == 0 && readable && before >= 0 && readAt(fd, before, bytes.size()) != bytes)
-        error = EIO;
-    if (error != 0 && written > 0 && before >= 0) {
-        // Cut the part of the line away again, but only while the file ends with exactly our
-        // bytes: what another program may have written is never touched.
-        if (sizeOf(fd) == before + written && ::ftruncate(fd, before) == 0)
-            syncFile(fd);
+    LockedFile file = openAndLock();
+    if (file.fd < 0)
+        return {false, failure(reasonOf(file.error))};
+    const bool created = file.created;
+    off_t at = -1;
+    QByteArray bytes;
+    int error = writeLine(file, *line, at, bytes);
+    if ((error == EIO || error == ESTALE) && file.readable && at >= 0) {
+        // The server may have restarted in the middle, and the lock gone with it: the file is
+        // opened and locked again, and the line written anew unless it reached the file before.
+        ::close(file.fd);
+        file = openAndLock();
+        if (file.fd < 0)
+            return {false, failure(reasonOf(error))};
+        if (readAt(file.fd, at, bytes.size()) == bytes)
+            error = 0;
+        else
+            error = writeLine(file, *line, at, bytes);
     }
     if (error == 0 && created)
         syncWorkingDirectory();
     // Closing releases the lock. After a successful fsync the line is on the disk, so an error
     // at closing changes nothing.
-    ::close(fd);
+    ::close(file.fd);
     if (error != 0)
         return {false, failure(reasonOf(error))};
     return {};

@@ -19,7 +19,7 @@ systems=("$@")
 [ ${#systems[@]} -gt 0 ] || systems=(smb nfs)
 program="$build/trainer/zenkla_classroom"
 procs="${CLASSROOM_PROCS:-10}"
-count="${CLASSROOM_COUNT:-10}"
+count="${CLASSROOM_COUNT:-20}"
 tries=6     # tries of one line: the results window tries again every few seconds
 pause=2000  # ms between them
 

@@ -21,6 +21,8 @@ ip addr add 10.0.2.15/24 dev eth0
 
 ctl=/dev/ttyS1
 stty -F $ctl raw -echo
+# Kept open for the whole run: a serial port that nobody holds open drops what arrives.
+exec 3< $ctl
 say() { echo "$*" > $ctl; }
 
 mkdir -p /mnt
@@ -40,7 +42,7 @@ cd /mnt
 say "ready $cr_id"
 echo "classroom: mounted at $(cut -d' ' -f1 /proc/uptime) s" > /dev/console
 
-while read -r cmd dir a b c d < $ctl; do
+while read -r cmd dir a b c d <&3; do
   case "$cmd" in
     append)
       p=1
