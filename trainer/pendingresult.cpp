@@ -2,6 +2,8 @@
 
 #include "trainer/resultsfile.h"
 
+#include <algorithm>
+
 namespace zenkla {
 
 namespace {
@@ -45,7 +47,12 @@ void PendingResult::keepTrying()
 
 void PendingResult::retry()
 {
+    // A try in the background waits only briefly for another program's lock, so that the window
+    // stays answering while the file is busy; the next try comes soon enough.
+    const auto wait = resultsLockWait();
+    setResultsLockWait(std::min(wait, std::chrono::milliseconds(250)));
     const AppendOutcome outcome = appendResult(name_, grade_);
+    setResultsLockWait(wait);
     if (!outcome.ok) {
         reason_ = outcome.message;
         return;
