@@ -13,6 +13,10 @@ PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 SCREEN_PACKAGES=(python3 xvfb openbox xcompmgr xdotool x11-utils weston qt6-wayland imagemagick)
 # The fuzz targets (fuzz/run.sh): clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The classroom test (trainer/tests/classroom): client machines under QEMU with a busybox
+# initramfs, and a Samba and an NFS-Ganesha server run by the test itself on 127.0.0.1. The
+# guests' kernel is unpacked from Debian's package by the test (apt-get download), not installed.
+CLASSROOM_PACKAGES=(qemu-system-x86 busybox-static samba nfs-ganesha nfs-ganesha-vfs xz-utils)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -28,8 +32,17 @@ install_missing() {
     local start=$SECONDS
     echo "Installing: ${missing[*]}"
     as_root apt-get update
+    # Servers among the packages (Samba, NFS-Ganesha, rpcbind) must not be started by their
+    # installation: the tests start their own, on 127.0.0.1 only.
+    local guard=""
+    if [ ! -e /usr/sbin/policy-rc.d ]; then
+      guard=/usr/sbin/policy-rc.d
+      printf '#!/bin/sh\nexit 101\n' | as_root tee "$guard" > /dev/null
+      as_root chmod 0755 "$guard"
+    fi
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
     echo "Installed ${#missing[@]} packages and what they need in $((SECONDS - start)) s"
+    [ -z "$guard" ] || as_root rm -f "$guard"
   fi
 }
 

@@ -4,6 +4,7 @@
 #include "trainer/dialogs.h"
 #include "trainer/forms.h"
 #include "trainer/namefilter.h"
+#include "trainer/pendingresult.h"
 #include "trainer/resultsfile.h"
 #include "trainer/solutions.h"
 
@@ -102,6 +103,8 @@ TForm1::TForm1() : draws_(std::make_unique<RandomDraws>())
         QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
         box.exec();
     };
+    pendingResult_ = new PendingResult(this);
+    connect(pendingResult_, &PendingResult::savedLater, this, [this](const QString& text) { message_(text); });
 }
 
 TForm1::~TForm1() = default;
@@ -308,6 +311,7 @@ void TForm1::Form_Unload()
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
+    leaveResults();
     Form_Unload();
     e->accept();
 }
@@ -480,11 +484,13 @@ void TForm1::mnuKontrolinis_darbas_Click()
 
 void TForm1::mnuIš_naujo_Click()
 {
+    leaveResults();
     returnToStartScreen(Return::Menu);
 }
 
 void TForm1::Command3_Click()
 {
+    leaveResults();
     returnToStartScreen(Return::EndOfTest);
 }
 
@@ -530,6 +536,7 @@ void TForm1::returnToStartScreen(Return from)
 
 void TForm1::mnuBaigti_Click()
 {
+    leaveResults();
     programEnd_();
 }
 
@@ -762,10 +769,21 @@ void TForm1::endTest(int& KeyAscii)
     // The table and grade are drawn before the line is saved, which may wait a few seconds for
     // another program writing the same file.
     repaint();
-    const AppendOutcome saved = appendResult(text2->text(), kontr);
-    // A line that could not be saved is told with the table and grade on screen; the program goes on.
-    if (!saved)
-        message_(saved.message);
+    // A line that could not be saved is told with the table and grade on screen, and tried
+    // again while they stay there.
+    const QString unsaved = pendingResult_->save(text2->text(), kontr);
+    if (!unsaved.isEmpty()) {
+        message_(unsaved);
+        pendingResult_->keepTrying();
+    }
+}
+
+// Leaving the results: a line still unsaved is tried once more, and the pupil told how it went.
+void TForm1::leaveResults()
+{
+    const QString told = pendingResult_->leave();
+    if (!told.isEmpty())
+        message_(told);
 }
 
 // Command3_Click: the finished table is emptied.

@@ -27,6 +27,7 @@ class QTimer;
 namespace zenkla {
 
 struct WorkedSolution;
+class PendingResult;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -189,6 +190,7 @@ private:
     void pasteIntoText2(const QString& pasted);
     void afterJudgingInTest(const Judgement& j, int& KeyAscii);
     void endTest(int& KeyAscii);
+    void leaveResults();
     void startResultsTable();
     void clearResultsTable();
 
@@ -201,6 +203,7 @@ private:
     std::unique_ptr<DrawSource> draws_;
     std::function<void()> programEnd_;
     std::function<void(const QString&)> message_;
+    PendingResult* pendingResult_;
     // In a test, the answer to the problem on show has been recorded.
     bool answerRecorded_ = false;
 };

@@ -5,17 +5,12 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <csignal>
+#include <algorithm>
 #include <ctime>
 
 #include <fcntl.h>
-#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#ifndef sigev_notify_thread_id
-#define sigev_notify_thread_id _sigev_un._tid
-#endif
 
 namespace {
 
@@ -70,11 +65,14 @@ QString reasonOf(int error)
     case EFBIG:
         return QStringLiteral("Failas kontr.txt per didelis arba diske nebėra vietos.");
     case EWOULDBLOCK:
-        return QStringLiteral("Failas kontr.txt užimtas: į jį dabar rašo kita programa. Užsirašykite pažymį.");
+        return QStringLiteral("Failas kontr.txt užimtas: į jį dabar rašo kita programa.");
     case EROFS:
         return QStringLiteral("Diskas skirtas tik skaityti.");
     case ENOENT:
         return QStringLiteral("Darbinis aplankas nerastas.");
+    case EIO:
+    case ESTALE:
+        return QStringLiteral("Nepavyko susisiekti su aplanku ar disku.");
     default:
         return qt_error_string(error);
     }
@@ -82,29 +80,11 @@ QString reasonOf(int error)
 
 std::atomic<std::chrono::milliseconds::rep> lockWaitMs{5000};
 
-// The signal that wakes a lock wait at its deadline. Its handler does nothing: it is there so
-// that the signal interrupts fcntl (no SA_RESTART) instead of ending the program.
-const int wakeSignal = SIGRTMIN + 3;
-
-void ignoreWake(int) {}
-
-void installWakeHandler()
-{
-    static const bool installed = [] {
-        struct sigaction action {};
-        action.sa_handler = ignoreWake;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = 0;
-        return ::sigaction(wakeSignal, &action, nullptr) == 0;
-    }();
-    (void)installed;
-}
-
 // Locks the whole file for writing (an fcntl record lock, which network file systems forward
-// to the server). Waits in F_SETLKW, so that waiting programs take turns, until the deadline,
-// when a timer aimed at this thread interrupts the wait; the timer fires again every 20 ms
-// after it, in case the first signal came just before the wait began. Returns 0, EWOULDBLOCK
-// when the lock stayed taken, or the error of fcntl.
+// to the server). Asks without blocking and again after a pause that grows from 2 to 50 ms,
+// until the wait is over: an SMB client waits for a blocking lock without heeding signals, so
+// a blocking wait could not be cut short there. Returns 0, EWOULDBLOCK when the lock stayed
+// taken, or the error of fcntl.
 int lockWholeFile(int fd, std::chrono::milliseconds wait)
 {
     struct flock lock {};
@@ -112,63 +92,19 @@ int lockWholeFile(int fd, std::chrono::milliseconds wait)
     lock.l_whence = SEEK_SET;
     lock.l_start = 0;
     lock.l_len = 0; // to the end of the file, however long it grows
-    if (::fcntl(fd, F_SETLK, &lock) == 0)
-        return 0;
-    if (errno != EACCES && errno != EAGAIN && errno != EINTR)
-        return errno;
-    if (wait.count() <= 0)
-        return EWOULDBLOCK;
-
-    installWakeHandler();
-    sigset_t wake, previousMask;
-    sigemptyset(&wake);
-    sigaddset(&wake, wakeSignal);
-    ::pthread_sigmask(SIG_UNBLOCK, &wake, &previousMask);
-
-    struct sigevent event {};
-    event.sigev_notify = SIGEV_THREAD_ID;
-    event.sigev_signo = wakeSignal;
-    event.sigev_notify_thread_id = ::gettid();
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    timer_t timer;
-    if (::timer_create(CLOCK_MONOTONIC, &event, &timer) != 0) {
-        // No timer to be had: ask again every 10 ms instead.
-        ::pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
-        while (std::chrono::steady_clock::now() < deadline) {
-            const struct timespec pause {0, 10'000'000L};
-            ::nanosleep(&pause, nullptr);
-            if (::fcntl(fd, F_SETLK, &lock) == 0)
-                return 0;
-            if (errno != EACCES && errno != EAGAIN && errno != EINTR)
-                return errno;
-        }
-        return EWOULDBLOCK;
-    }
-    struct itimerspec when {};
-    when.it_value.tv_sec = static_cast<time_t>(wait.count() / 1000);
-    when.it_value.tv_nsec = static_cast<long>(wait.count() % 1000) * 1'000'000L;
-    when.it_interval.tv_nsec = 20'000'000L;
-    ::timer_settime(timer, 0, &when, nullptr);
-
-    int result;
+    long pauseNs = 2'000'000L;
     for (;;) {
-        if (::fcntl(fd, F_SETLKW, &lock) == 0) {
-            result = 0;
-            break;
-        }
-        if (errno != EINTR) {
-            result = errno;
-            break;
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            result = EWOULDBLOCK;
-            break;
-        }
+        if (::fcntl(fd, F_SETLK, &lock) == 0)
+            return 0;
+        if (errno != EACCES && errno != EAGAIN && errno != EINTR)
+            return errno;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return EWOULDBLOCK;
+        const struct timespec pause {0, pauseNs};
+        ::nanosleep(&pause, nullptr);
+        pauseNs = std::min(pauseNs * 2, 50'000'000L);
     }
-    // A signal of the timer still on its way is taken by the handler, which stays installed.
-    ::timer_delete(timer);
-    ::pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
-    return result;
 }
 
 // The file system cannot lock (an SMB share or NFS server without a lock service): the line is
@@ -178,18 +114,27 @@ bool lockingUnsupported(int error)
     return error == ENOLCK || error == EOPNOTSUPP || error == EINVAL;
 }
 
-int openForAppending(bool& created)
+// Opens the file for appending, for reading too where the folder allows it (the line's start and
+// the written line are checked by reading); a file the pupil may only write to is appended to
+// unchecked.
+int openForAppending(bool& created, bool& readable)
 {
     created = false;
+    readable = true;
     for (;;) {
-        int fd = ::open(resultsFileName, O_WRONLY | O_APPEND | O_CLOEXEC);
+        const int access = readable ? O_RDWR : O_WRONLY;
+        int fd = ::open(resultsFileName, access | O_APPEND | O_CLOEXEC);
         if (fd >= 0)
             return fd;
         if (errno == EINTR)
             continue;
+        if (errno == EACCES && readable) {
+            readable = false;
+            continue;
+        }
         if (errno != ENOENT)
             return -1;
-        fd = ::open(resultsFileName, O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        fd = ::open(resultsFileName, access | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd >= 0) {
             created = true;
             return fd;
@@ -243,6 +188,84 @@ off_t sizeOf(int fd)
 {
     struct stat info {};
     return ::fstat(fd, &info) == 0 ? info.st_size : -1;
+}
+
+// The bytes at offset, as many as wanted or as the file has.
+QByteArray readAt(int fd, off_t offset, qsizetype wanted)
+{
+    QByteArray bytes(wanted, Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < wanted) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, static_cast<size_t>(wanted - done), offset + done);
+        if (n > 0)
+            done += n;
+        else if (n == 0 || errno != EINTR)
+            break;
+    }
+    bytes.truncate(done);
+    return bytes;
+}
+
+struct LockedFile {
+    int fd = -1;
+    bool created = false;
+    bool readable = true;
+    int error = 0; // why fd is -1
+};
+
+// The file opened and locked; a file system that cannot lock gets the line without the lock
+// rather than lose it.
+LockedFile openAndLock()
+{
+    LockedFile file;
+    file.fd = openForAppending(file.created, file.readable);
+    if (file.fd < 0) {
+        file.error = errno;
+        return file;
+    }
+    const int error = lockWholeFile(file.fd, resultsLockWait());
+    if (error != 0 && !lockingUnsupported(error)) {
+        ::close(file.fd);
+        file.fd = -1;
+        file.error = error;
+    }
+    return file;
+}
+
+// Writes the line at the end of the locked file and flushes it; at is where the written bytes
+// begin. Returns 0 or the error.
+int writeLine(const LockedFile& file, const QByteArray& line, off_t& at, QByteArray& bytes)
+{
+    const int fd = file.fd;
+    // Under the lock the file ends where its last line ends. Seeking to the end makes an SMB
+    // client ask the server for the length: the one it kept from before the lock can be short of
+    // another client's lines, and the append would then write over them.
+    const off_t before = ::lseek(fd, 0, SEEK_END);
+    at = before;
+    bytes = line;
+    // Only a program that died half-way through its line leaves the file without a line end at
+    // its end: ours then starts on a line of its own, so that the torn line never swallows it.
+    if (file.readable && before > 0) {
+        const QByteArray last = readAt(fd, before - 1, 1);
+        if (last == "\r")
+            bytes.prepend('\n');
+        else if (last.size() == 1 && last != "\n")
+            bytes.prepend("\r\n");
+    }
+    int error = 0;
+    const qint64 written = writeAll(fd, bytes, error);
+    if (error == 0)
+        error = syncFile(fd);
+    // The line must be found where it was written before it is reported saved.
+    if (error == 0 && file.readable && before >= 0 && readAt(fd, before, bytes.size()) != bytes)
+        error = EIO;
+    if (error != 0 && written > 0 && before >= 0) {
+        // Cut the part of the line away again, but only while the file ends with exactly our
+        // bytes: what another program may have written is never touched.
+        if (sizeOf(fd) == before + written && ::ftruncate(fd, before) == 0)
+            syncFile(fd);
+    }
+    return error;
 }
 
 } // namespace
@@ -305,35 +328,30 @@ AppendOutcome appendResult(const QString& name, int grade)
         return {false, failure(QStringLiteral(
                            "Varde yra ženklų, kurių negalima įrašyti koduote Windows-1257."))};
 
-    bool created = false;
-    const int fd = openForAppending(created);
-    if (fd < 0)
-        return {false, failure(reasonOf(errno))};
-
-    int error = lockWholeFile(fd, resultsLockWait());
-    const bool locked = error == 0;
-    if (!locked && !lockingUnsupported(error)) {
-        ::close(fd);
-        return {false, failure(reasonOf(error))};
-    }
-
-    // Under the lock the file ends where its last line ends (on a network file system taking
-    // the lock also brings the size up to date), and every write of ours lands there.
-    const off_t before = sizeOf(fd);
-    const qint64 written = writeAll(fd, *line, error);
-    if (error == 0)
-        error = syncFile(fd);
-    if (error != 0 && written > 0 && before >= 0) {
-        // Cut the part of the line away again, but only while the file ends with exactly our
-        // bytes: what another program may have written is never touched.
-        if (sizeOf(fd) == before + written && ::ftruncate(fd, before) == 0)
-            syncFile(fd);
+    LockedFile file = openAndLock();
+    if (file.fd < 0)
+        return {false, failure(reasonOf(file.error))};
+    const bool created = file.created;
+    off_t at = -1;
+    QByteArray bytes;
+    int error = writeLine(file, *line, at, bytes);
+    if ((error == EIO || error == ESTALE) && file.readable && at >= 0) {
+        // The server may have restarted in the middle, and the lock gone with it: the file is
+        // opened and locked again, and the line written anew unless it reached the file before.
+        ::close(file.fd);
+        file = openAndLock();
+        if (file.fd < 0)
+            return {false, failure(reasonOf(error))};
+        if (readAt(file.fd, at, bytes.size()) == bytes)
+            error = 0;
+        else
+            error = writeLine(file, *line, at, bytes);
     }
     if (error == 0 && created)
         syncWorkingDirectory();
     // Closing releases the lock. After a successful fsync the line is on the disk, so an error
     // at closing changes nothing.
-    ::close(fd);
+    ::close(file.fd);
     if (error != 0)
         return {false, failure(reasonOf(error))};
     return {};

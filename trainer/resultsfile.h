@@ -44,12 +44,17 @@ void setResultsLockWait(std::chrono::milliseconds wait);
 //  - the file is created when missing (mode 0644 before the umask) and otherwise extended at
 //    its end; the lines already there are never rewritten, reordered or cut;
 //  - the whole file is locked with an fcntl write lock (which NFS and SMB clients pass on to
-//    the server) for the append; when another program holds it longer than resultsLockWait(),
-//    nothing is written and the file is reported busy;
-//  - under the lock the whole line is written, a short write completed; a line that cannot be
-//    completed (disk full, file size limit) is cut away again, so the file never holds a half
-//    line;
-//  - the file (and a newly made directory entry) is flushed to the disk before success is
-//    reported.
+//    the server) for the append, asked for again and again until resultsLockWait() is over;
+//    when another program holds it longer, nothing is written and the file is reported busy;
+//  - under the lock the length is asked afresh and the whole line written at the end, a short
+//    write completed; a line that cannot be completed (disk full, file size limit) is cut away
+//    again, so the file never holds a half line of ours;
+//  - when the file does not end with a line end (a program died half-way through its line),
+//    the line starts on a line of its own: a carriage return and line feed go before it;
+//  - the file (and a newly made directory entry) is flushed to the disk, and the line read
+//    back from where it was written, before success is reported;
+//  - when the connection to the server was lost in the middle (EIO, ESTALE: a server restart
+//    takes the lock with it), the file is opened and locked again, and the line written anew
+//    unless it is found where it was written.
 // A failure comes back as the outcome; the caller shows it and goes on.
 AppendOutcome appendResult(const QString& name, int grade);

@@ -125,7 +125,13 @@ TEST(ResultsFile, AppendsOlderFirstAndKeepsWhatTheFileHeld)
     writeFile(earlier);
     ASSERT_TRUE(appendResult(QStringLiteral("Žemaitė Ąžuolas"), 10).ok);
     ASSERT_TRUE(appendResult(QStringLiteral("Ona"), 0).ok);
-    EXPECT_EQ(fileContent(), earlier + zemaite + QByteArray(" 10 \r\nOna 0 \r\n"));
+    // A last line without its line end (what a program that died half-way leaves) is ended
+    // first, so that the new line stands on its own.
+    EXPECT_EQ(fileContent(), earlier + "\r\n" + zemaite + QByteArray(" 10 \r\nOna 0 \r\n"));
+    // A carriage return without its line feed gets the line feed only.
+    writeFile("Ona 4 \r");
+    ASSERT_TRUE(appendResult(QStringLiteral("Ona"), 0).ok);
+    EXPECT_EQ(fileContent(), QByteArray("Ona 4 \r\nOna 0 \r\n"));
 }
 
 TEST(ResultsFile, FailureIsReportedInLithuanianWithTheReason)
@@ -157,7 +163,7 @@ TEST(ResultsFile, ANameTheFileCannotHoldIsRefusedAndNothingIsWritten)
 
 const QString failurePrefix = QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: ");
 const QString busyMessage =
-    failurePrefix + QStringLiteral("Failas kontr.txt užimtas: į jį dabar rašo kita programa. Užsirašykite pažymį.");
+    failurePrefix + QStringLiteral("Failas kontr.txt užimtas: į jį dabar rašo kita programa.");
 
 // What a child tells its parent: "ok", or the message of a failed append.
 QByteArray outcomeText(const AppendOutcome& outcome)

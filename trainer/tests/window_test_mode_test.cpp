@@ -1,6 +1,7 @@
 // The test mode of the real Form1: name entry, results table, grade and the line in "kontr.txt",
 // each case in a temporary working directory.
 #include "trainer/dialogs.h"
+#include "trainer/pendingresult.h"
 #include "trainer/resultstable.h"
 #include "resultsfile_support.h"
 #include "zenkla_ui.h"
@@ -400,8 +401,13 @@ TEST_F(ZenklaTest, LongRowsAndHeaderStayInsideTheGrid)
     EXPECT_LE(table()->cursor().y(), table()->contentsRect().height());
 }
 
+const QString notSaved = QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: ");
+const QString busy = QStringLiteral("Failas kontr.txt užimtas: į jį dabar rašo kita programa.");
+const QString tryingAgain = QStringLiteral("\nPrograma bandys įrašyti dar kartą kas kelias sekundes.");
+const QString savedLater = QStringLiteral("Rezultatas įrašytas į failą kontr.txt.");
+
 // "kontr.txt" is a folder: a message box titled with the window's caption tells why, over the
-// table and grade, which stay; the program goes on to Command3.
+// table and grade, which stay; leaving them with Command3 tells the grade to write down.
 TEST_F(ZenklaTest, AResultsFileThatCannotBeWrittenIsToldAndNothingOnScreenIsLost)
 {
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("kontr.txt")));
@@ -415,56 +421,93 @@ TEST_F(ZenklaTest, AResultsFileThatCannotBeWrittenIsToldAndNothingOnScreenIsLost
         click("Command1");
     }
     QString title;
-    QString message;
+    QStringList boxes;
     bool tableShown = false;
-    whenModal([&](QWidget* modal) {
+    const auto readBox = [&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
-        message = box->text();
+        boxes.append(box->text());
         tableShown = shown("Picture1") && shown("Command3");
         box->accept();
-    });
+    };
+    whenModal(readBox);
     answerProblem(false);
     EXPECT_EQ(title, window->windowTitle());
-    EXPECT_EQ(message, QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\n"
-                                      "Priežastis: kontr.txt yra aplankas, o ne failas."));
+    const QString reason = notSaved + QStringLiteral("kontr.txt yra aplankas, o ne failas.");
+    EXPECT_EQ(boxes, QStringList{reason + tryingAgain});
     EXPECT_TRUE(tableShown);
     EXPECT_TRUE(shown("Picture1"));
     EXPECT_TRUE(shown("Command3"));
     EXPECT_EQ(table()->lines().last(), QStringLiteral("  Pažymys:   9 "));
     EXPECT_TRUE(QFileInfo(QStringLiteral("kontr.txt")).isDir());
+    whenModal(readBox);
     click("Command3");
+    EXPECT_EQ(boxes.value(1), reason + QStringLiteral("\nUžsirašykite pažymį: 9."));
+    EXPECT_TRUE(tableShown); // the grade is still on screen while the pupil reads it
     EXPECT_TRUE(shown("Command2"));
 }
 
-// Another program holds "kontr.txt" past the wait: the busy message comes over the table and
-// grade, nothing is written; the next finished test writes its line once the file is free.
-TEST_F(ZenklaTest, AResultsFileHeldByAnotherProgramIsToldBusyOverTheResults)
+// Another program holds "kontr.txt" past the wait at the end of a test: the pupil is told so
+// over the table and grade, and the line is kept. It is written by a try while the results
+// are on screen, or by the one when the pupil leaves them, and the pupil is told; only when the
+// file is still held then is the grade to be written down. A line written the first time
+// gives no message at all.
+TEST_F(ZenklaTest, AResultsFileHeldByAnotherProgramIsTriedAgainUntilThePupilLeaves)
 {
-    QFile earlier(QStringLiteral("kontr.txt"));
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.write("Ona 4 \r\n");
-    earlier.close();
+    enum class Release { Never, WhileShown, BeforeLeaving, AtFirstTry };
+    struct Case {
+        const char* what;
+        Release release;
+        QStringList told;
+        QByteArray after;
+    };
+    const QString first = notSaved + busy + tryingAgain;
+    const Case cases[]{
+        {"released while the results are shown", Release::WhileShown, {first, savedLater}, "Ona 4 \r\nJonas 6 \r\n"},
+        {"released just before Command3", Release::BeforeLeaving, {first, savedLater}, "Ona 4 \r\nJonas 6 \r\n"},
+        {"held past Command3", Release::Never, {first, notSaved + busy + QStringLiteral("\nUžsirašykite pažymį: 6.")},
+         "Ona 4 \r\n"},
+        {"free at once", Release::AtFirstTry, {}, "Ona 4 \r\nJonas 6 \r\n"},
+    };
+    const auto previousInterval = zenkla::PendingResult::retryInterval();
+    zenkla::PendingResult::setRetryInterval(std::chrono::milliseconds(100));
     LockWait wait{std::chrono::milliseconds(200)};
-    {
-        LockHolder holder;
-        ASSERT_TRUE(holder.locked());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.clear();
+        QFile earlier(QStringLiteral("kontr.txt"));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("Ona 4 \r\n");
+        earlier.close();
+        auto holder = std::make_unique<LockHolder>();
+        ASSERT_TRUE(holder->locked());
+        if (c.release == Release::AtFirstTry)
+            holder.reset();
         enterTest(QStringLiteral("Jonas"), 1);
         sitTest(6);
+        if (c.release != Release::AtFirstTry) {
+            EXPECT_TRUE(tableShownAtMessage);
+            EXPECT_EQ(file(), QByteArray("Ona 4 \r\n"));
+            QTest::qWait(400); // tries while the file is still held change nothing
+            EXPECT_EQ(messages.size(), 1);
+        }
+        if (c.release == Release::WhileShown) {
+            holder.reset();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return messages.size() == 2; }, 3000));
+            EXPECT_TRUE(shown("Picture1")); // told over the results
+        }
+        if (c.release == Release::BeforeLeaving)
+            holder.reset();
+        click("Command3");
+        EXPECT_EQ(messages, c.told);
+        EXPECT_EQ(file(), c.after);
+        holder.reset();
+        QTest::qWait(300); // nothing is tried after the pupil left
+        EXPECT_EQ(file(), c.after);
+        EXPECT_EQ(messages, c.told);
     }
-    EXPECT_EQ(messages, QStringList{QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: "
-                                                   "Failas kontr.txt užimtas: į jį dabar rašo kita programa. "
-                                                   "Užsirašykite pažymį.")});
-    EXPECT_TRUE(tableShownAtMessage);
-    EXPECT_EQ(table()->lines().last(), QStringLiteral("  Pažymys:   6 "));
-    EXPECT_EQ(file(), QByteArray("Ona 4 \r\n"));
-
-    click("Command3");
-    enterTest(QStringLiteral("Jonas"), 1);
-    sitTest(6);
-    EXPECT_EQ(messages.size(), 1);
-    EXPECT_EQ(file(), QByteArray("Ona 4 \r\nJonas 6 \r\n"));
+    zenkla::PendingResult::setRetryInterval(previousInterval);
 }
 
 // An abandoned test's rows never show in the next test's table.
