@@ -463,7 +463,6 @@ void TForm1::mnuKontrolinis_darbas_Click()
     hideAll({Frame1, Frame2, Frame3});
     hideAll({Label3, Label6, Label7});
     Text1->clear();
-    text2->clear();
     hideAll({Command2, Command3});
     // Mended: "&Toliau" would act on hidden controls during the name entry.
     Command1->hide();
@@ -475,7 +474,9 @@ void TForm1::mnuKontrolinis_darbas_Click()
     mnuTreniruoklis->setChecked(false);
     mnuKontrolinis_darbas->setChecked(true);
     showAll({Label19, Label20, Label24, text2});
+    // Emptied after it has the focus, so that a screen reader reads it as the focus moves there.
     text2->setFocus();
+    text2->clear();
 }
 
 void TForm1::mnuIš_naujo_Click()
@@ -575,9 +576,10 @@ void TForm1::Command1_Click()
     drawAndShow(Rule::FollowUp);
     // 7
     Label26->setText(QStringLiteral(" ") + QString::number(k + 1) + QStringLiteral(" pratimas"));
-    Text1->clear();
     hideAll({Command1, Label6, Label7});
+    // The box is emptied after it has the focus: a screen reader then reads it as the focus moves.
     Text1->setFocus();
+    Text1->clear();
 }
 
 void TForm1::text1_keypress(int& KeyAscii)
@@ -766,6 +768,7 @@ void TForm1::endTest(int& KeyAscii)
     // A line that could not be saved is told with the table and grade on screen; the program goes on.
     if (!saved)
         message_(saved.message);
+    presentResults(*this, saved);
 }
 
 // Command3_Click: the finished table is emptied.
