@@ -9,6 +9,9 @@ PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texg
 PACKAGING_PACKAGES=(dpkg-dev desktop-file-utils appstream)
 # The fuzz targets (fuzz/run.sh): clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The screen-reader test (testing/screen_reader.sh): an X server, a session bus, the accessibility
+# bus, Orca with speech-dispatcher and espeak-ng, a window manager and xdotool for the keys.
+SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox xdotool)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
