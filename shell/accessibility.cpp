@@ -234,10 +234,14 @@ QString pageText(const QWidget* page)
     std::stable_sort(labels.begin(), labels.end(), [](const QLabel* a, const QLabel* b) {
         return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
     });
-    QStringList lines;
-    for (const QLabel* l : labels)
-        lines.append(l->text().simplified());
-    return lines.join(QLatin1Char(' '));
+    // A line that ends without a mark (an example) is kept apart from the next by a semicolon.
+    QString text;
+    for (const QLabel* l : labels) {
+        if (!text.isEmpty())
+            text += text.back().isPunct() && text.back() != QLatin1Char(')') ? QStringLiteral(" ") : QStringLiteral("; ");
+        text += l->text().simplified();
+    }
+    return text;
 }
 
 #include "accessibility.moc"
