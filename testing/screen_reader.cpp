@@ -73,8 +73,9 @@ struct Route {
 };
 
 // A problem as an answer box describes it ("-3 * (-5)=", "3 a + 2 - 5 a =", "... x =").
-// Orca puts a full stop after a text that ends in a letter or digit.
-const QString problem = QStringLiteral(R"(^(?<problem>-?\d.*=.*?)\.?$)");
+// It starts with a number, a sign or the letter ("- x - 7 x = 5 x + 26"); Orca puts a full stop
+// after a text that ends in a letter or digit.
+const QString problem = QStringLiteral(R"(^(?<problem>([-(\d]|[ax]\b).*=.*?)\.?$)");
 const QString answerBox = QStringLiteral(R"(^Atsakymas text\.$)");
 
 QString exactly(const QString& text)
