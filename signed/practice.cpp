@@ -398,13 +398,15 @@ void TForm8::next(int k)
 
     // 4. Kind k is ready for its next turn; kind n's answer box is empty.
     from.check->setEnabled(true);
-    from.answer->clear();
     from.next->setEnabled(false);
     to.answer->setEnabled(true);
 
     // 5. Kind n's Check becomes a default button (BitBtn4 is one from the layout).
     if (n != 1)
         makeDefault(to.check);
+    // Kinds 5-10 share their box: it is emptied after it has the focus, so that a screen reader
+    // reads it as the focus moves there.
     to.answer->setFocus();
+    from.answer->clear();
     current_ = n;
 }

@@ -89,8 +89,8 @@ QString notification(const QString& text)
 }
 
 // A Veltora topic: its practice window (a prompt for an empty answer, a wrong and a right
-// answer, the next problem; the signed numbers' help page), then a whole test with two wrong
-// answers, its review sheet and the grade.
+// answer, the next problem; in the signed numbers the kinds up to 6, whose box kinds 5-10 share,
+// and the help page), then a whole test with two wrong answers, its review sheet and the grade.
 struct Topic {
     const char* name;
     int tabs;           // Tab presses from the main menu's first button
@@ -99,6 +99,7 @@ struct Topic {
     Solve solve;
     bool help;          // the practice window has "Pagalba"
     bool sameBox;       // the test asks every question in one answer box
+    int more;           // problems answered right after the first (the signed numbers' kinds 2-6)
 };
 
 Route veltoraTopic(const Topic& t)
@@ -115,6 +116,11 @@ Route veltoraTopic(const Topic& t)
     s.push_back({"Return", Answer::Right,
                  {notification(QStringLiteral("Gerai. Teisingi atsakymai: 1")), exactly(QStringLiteral("Toliau push button"))}});
     s.push_back({"Return", {}, {answerBox, problem}});
+    for (int more = 1; more <= t.more; ++more) {
+        s.push_back({"Return", Answer::Right,
+                     {notification(QStringLiteral("Gerai. Teisingi atsakymai: %1").arg(more + 1)), exactly(QStringLiteral("Toliau push button"))}});
+        s.push_back({"Return", {}, {answerBox, problem}});
+    }
     if (t.help) {
         s.push_back({"Tab Tab", {}, {exactly(QStringLiteral("Pagalba push button"))}});
         // The page is told as it comes up, before the window manager has made it the active window.
@@ -126,9 +132,9 @@ Route veltoraTopic(const Topic& t)
     s.push_back({"Return", {}, {exactly(QString::fromUtf8(t.menu) + QStringLiteral(" frame")), exactly(QStringLiteral("Pratybos push button"))}});
     s.push_back({"Tab Return", {}, {exactly(QStringLiteral("Patikrinamasis darbas push button")), exactly(window),
                                    exactly(QStringLiteral("Klausimas 1 text")), problem}});
-    // The test: answers 3 and 7 wrong; the practice took answers 1 and 2. At the end the exit
+    // The test: answers 3 and 7 wrong; the practice took the answers before. At the end the exit
     // picture gets the focus and the sheet is read with it, row by row, then the grade.
-    const int before = 2;
+    const int before = 2 + t.more;
     for (int n = 1; n <= 10; ++n) {
         const Answer a = n == 3 || n == 7 ? Answer::Wrong : Answer::Right;
         std::vector<QString> hear;
@@ -205,10 +211,10 @@ const std::vector<Route>& routes()
 {
     static const std::vector<Route> table = {
         veltoraTopic({"Veltora: signed numbers", 0, "Teigiami neigiami skaičiai", "Teigiami ir neigiami skaičiai",
-                      Solve::Signed, true, false}),
+                      Solve::Signed, true, false, 5}),
         veltoraTopic({"Veltora: expressions", 1, "Reiškinių pertvarkymas", "Reiškinių pertvarkymas", Solve::Expression,
-                      false, true}),
-        veltoraTopic({"Veltora: equations", 2, "Lygtys", "Lygtys", Solve::Equation, false, true}),
+                      false, true, 0}),
+        veltoraTopic({"Veltora: equations", 2, "Lygtys", "Lygtys", Solve::Equation, false, true, 0}),
         zenkla(),
     };
     return table;
