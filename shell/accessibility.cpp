@@ -234,12 +234,16 @@ QString pageText(const QWidget* page)
     std::stable_sort(labels.begin(), labels.end(), [](const QLabel* a, const QLabel* b) {
         return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
     });
-    // A line that ends without a mark (an example) is kept apart from the next by a semicolon.
+    // Example lines (a line that starts with a number or a sign after one that ends without a
+    // mark) are kept apart by semicolons; a sentence that goes on over two lines stays one.
     QString text;
     for (const QLabel* l : labels) {
-        if (!text.isEmpty())
-            text += text.back().isPunct() && text.back() != QLatin1Char(')') ? QStringLiteral(" ") : QStringLiteral("; ");
-        text += l->text().simplified();
+        const QString line = l->text().simplified();
+        if (!text.isEmpty()) {
+            const bool apart = !line.front().isLetter() && !(text.back().isPunct() && text.back() != QLatin1Char(')'));
+            text += apart ? QStringLiteral("; ") : QStringLiteral(" ");
+        }
+        text += line;
     }
     return text;
 }

@@ -49,8 +49,8 @@ void announce(QWidget* near, const QString& text);
 // the question is told at once: "Klausimas 2: 3 a + 2 - 5 a =".
 void presentQuestion(QLineEdit* box, int n);
 
-// The text of a page as a pupil reads it: the shown labels from the top, left to right; lines
-// that end without a mark (the examples) kept apart by semicolons.
+// The text of a page as a pupil reads it: the shown labels from the top, left to right; example
+// lines kept apart by semicolons.
 QString pageText(const QWidget* page);
 
 // Makes Qt ask this program for the accessible interfaces of its windows and picture boxes.
