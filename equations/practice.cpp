@@ -100,20 +100,26 @@ void TForm25::BitBtn30Click()
         return;
     }
     // The equation is read from its labels and never changed by the check.
-    if (isExactly(Edit5->text(), equation::solution(shownRow()))) {
+    const bool right = isExactly(Edit5->text(), equation::solution(shownRow()));
+    if (right) {
         tally_.countRight();
         BitBtn32->setEnabled(true);
         makeDefault(BitBtn32);
         makeDefault(BitBtn30, false);
         setVerdict(Label13, Verdict::Right);
         showNextReward(rewards::equations, Image11);
+        announceVerdict(Label13, tally_.Label4);
     } else {
         setVerdict(Label13, Verdict::Wrong);
         tally_.countWrong();
+        announceVerdict(Label13, tally_.Label5);
     }
-    // A click took the focus to the button: back into the box, so that Enter goes to the
-    // default button and a wrong answer can be corrected at once.
-    Edit5->setFocus();
+    // A click took the focus to the button. After a right answer it goes to "Toliau", which
+    // Enter presses next; after a wrong one back into the box, to correct the answer at once.
+    if (right)
+        BitBtn32->setFocus();
+    else
+        Edit5->setFocus();
 }
 
 void TForm25::BitBtn31Click()
@@ -137,13 +143,15 @@ void TForm25::BitBtn31Click()
 
 void TForm25::BitBtn32Click()
 {
+    // The box gets the focus before it changes: a screen reader then reads it as the focus
+    // moves there, with its new equation.
+    Edit5->setFocus();
     for (QLabel* u : underlines_)
         u->hide();
     BitBtn32->setEnabled(false);
     makeDefault(BitBtn32, false);
     makeDefault(BitBtn30);
     Edit5->clear();
-    Edit5->setFocus();
     Image11->hide();
     setVerdict(Label13, Verdict::None);
     reseed();

@@ -125,6 +125,7 @@ void TForm26::FormCreate()
     correct_ = 0;
     Edit5->setFocus();
     generate(equation::first);
+    presentQuestion(Edit5, 1);
 }
 
 void TForm26::Edit5Change()
@@ -157,6 +158,7 @@ void TForm26::BitBtn1Click()
     generate(equation::laterQuestion);
     ++index_;
     Edit5->clear();
+    presentQuestion(Edit5, index_ + 1);
 }
 
 void TForm26::showReviewSheet()

@@ -2,6 +2,7 @@
 
 #include "shell/accessibility.h"
 #include "shell/controls.h"
+#include "shell/feedback.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
 #include "shell/random.h"
@@ -76,7 +77,8 @@ void TForm19::BitBtn30Click()
     }
     // The expression judged is the one on display.
     const std::optional<expr::Expression> shown = row.shown();
-    if (shown && expr::accepts(*shown, answer)) {
+    const bool right = shown && expr::accepts(*shown, answer);
+    if (right) {
         tally_.countRight();
         BitBtn32->setEnabled(true);
         makeDefault(BitBtn30, false);
@@ -84,13 +86,18 @@ void TForm19::BitBtn30Click()
         setVerdict(Label7, Verdict::Right);
         // A picture that cannot be read shows the error box; the count and verdict stand.
         showNextReward(rewards::expressionPatterns[expr::pattern(*shown) - 1], Image11);
+        announceVerdict(Label7, tally_.Label4);
     } else {
         setVerdict(Label7, Verdict::Wrong);
         tally_.countWrong();
+        announceVerdict(Label7, tally_.Label5);
     }
-    // A click took the focus to the button: back into the box, so that Enter goes to the
-    // default button and a wrong answer can be corrected at once.
-    Edit5->setFocus();
+    // A click took the focus to the button. After a right answer it goes to "Toliau", which
+    // Enter presses next; after a wrong one back into the box, to correct the answer at once.
+    if (right)
+        BitBtn32->setFocus();
+    else
+        Edit5->setFocus();
 }
 
 void TForm19::BitBtn31Click()
@@ -116,13 +123,15 @@ void TForm19::BitBtn31Click()
 
 void TForm19::BitBtn32Click()
 {
+    // The box gets the focus before it changes: a screen reader then reads it as the focus
+    // moves there, with its new problem.
+    Edit5->setFocus();
     Label9->hide();
     Label12->hide();
     Label13->hide();
     generate();
     BitBtn32->setEnabled(false);
     Edit5->clear();
-    Edit5->setFocus();
     Image11->hide();
     setVerdict(Label7, Verdict::None);
     makeDefault(BitBtn32, false);

@@ -106,6 +106,7 @@ void TForm20::FormCreate()
     score_ = 0;
     generate();
     copyQuestion(1);
+    presentQuestion(Edit5, 1);
 }
 
 void TForm20::generate()
@@ -157,6 +158,8 @@ void TForm20::BitBtn1Click()
     // 6. On to the next question with an empty box.
     index_ = q + 1;
     Edit5->clear();
+    if (index_ < 10)
+        presentQuestion(Edit5, index_ + 1);
 }
 
 void TForm20::showReviewSheet()

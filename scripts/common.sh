@@ -17,6 +17,9 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # initramfs, and a Samba and an NFS-Ganesha server run by the test itself on 127.0.0.1. The
 # guests' kernel is unpacked from Debian's package by the test (apt-get download), not installed.
 CLASSROOM_PACKAGES=(qemu-system-x86 busybox-static samba nfs-ganesha nfs-ganesha-vfs xz-utils)
+# The screen-reader test (testing/screen_reader.sh): an X server, a session bus, the accessibility
+# bus, Orca with speech-dispatcher and espeak-ng, a window manager and xdotool for the keys.
+SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox xdotool)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -12,7 +12,8 @@ if [ "${1:-}" = "--sanitize" ]; then
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 else
-  install_missing "${PACKAGING_PACKAGES[@]}" "${SCREEN_PACKAGES[@]}" "${CLASSROOM_PACKAGES[@]}"
+  install_missing "${PACKAGING_PACKAGES[@]}" "${SCREEN_PACKAGES[@]}" "${SCREEN_READER_PACKAGES[@]}" \
+    "${CLASSROOM_PACKAGES[@]}"
   skip=()
   dir="$ROOT/build"
   build "$dir"

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
 
 // A picture box as assistive technology sees it. Its role follows whether it reacts to a
@@ -53,8 +55,26 @@ public:
     }
 };
 
+// A message for a screen reader (see announce): nothing to see, nothing to press or focus.
+class Notice : public QWidget {
+    Q_OBJECT
+public:
+    Notice(QWidget* window, const QString& text) : QWidget(window)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+        setAccessibleName(text);
+    }
+};
+
+constexpr qsizetype keptNotices = 40;
+
 QAccessibleInterface* veltoraAccessible(const QString& className, QObject* object)
 {
+    if (className == QLatin1String("Notice"))
+        if (auto* notice = qobject_cast<Notice*>(object))
+            return new QAccessibleWidget(notice, QAccessible::Notification);
     if (className == QLatin1String("PictureBox"))
         if (auto* box = qobject_cast<PictureBox*>(object))
             return new PictureBoxAccessible(box);
@@ -69,6 +89,15 @@ QAccessibleInterface* veltoraAccessible(const QString& className, QObject* objec
 // The description of one answer box, kept by the box as a child object.
 class AnswerDescription : public QObject {
 public:
+    QString problem() const
+    {
+        QList<QLabel*> labels;
+        for (const QPointer<QLabel>& l : labels_)
+            if (l)
+                labels.append(l);
+        return problemText(labels);
+    }
+
     AnswerDescription(QLineEdit* box, QList<QLabel*> labels) : QObject(box), box_(box)
     {
         setLabels(std::move(labels));
@@ -101,11 +130,7 @@ public:
 
     void refresh()
     {
-        QList<QLabel*> labels;
-        for (const QPointer<QLabel>& l : labels_)
-            if (l)
-                labels.append(l);
-        const QString text = problemText(labels);
+        const QString text = problem();
         // Setting the same text again would tell the screen reader of a change that is none.
         if (box_->accessibleDescription() != text)
             box_->setAccessibleDescription(text);
@@ -177,3 +202,50 @@ void refreshAnswerDescriptions()
     for (AnswerDescription* d : AnswerDescription::all())
         d->refresh();
 }
+
+void announce(QWidget* near, const QString& text)
+{
+    QWidget* window = near->window();
+    if (!window->isVisible())
+        return;
+    auto* notice = new Notice(window, text);
+    notice->show();
+    notice->hide();
+    QList<Notice*> notices = window->findChildren<Notice*>(QString(), Qt::FindDirectChildrenOnly);
+    while (notices.size() > keptNotices)
+        delete notices.takeFirst();
+}
+
+void presentQuestion(QLineEdit* box, int n)
+{
+    const QString name = QStringLiteral("Klausimas %1").arg(n);
+    box->setAccessibleName(name);
+    if (box->hasFocus())
+        if (const AnswerDescription* d = AnswerDescription::of(box))
+            announce(box, name + QStringLiteral(": ") + d->problem());
+}
+
+QString pageText(const QWidget* page)
+{
+    QList<QLabel*> labels;
+    for (QLabel* l : page->findChildren<QLabel*>())
+        if (l->isVisibleTo(page) && !l->text().trimmed().isEmpty())
+            labels.append(l);
+    std::stable_sort(labels.begin(), labels.end(), [](const QLabel* a, const QLabel* b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    // Example lines (a line that starts with a number or a sign after one that ends without a
+    // mark) are kept apart by semicolons; a sentence that goes on over two lines stays one.
+    QString text;
+    for (const QLabel* l : labels) {
+        const QString line = l->text().simplified();
+        if (!text.isEmpty()) {
+            const bool apart = !line.front().isLetter() && !(text.back().isPunct() && text.back() != QLatin1Char(')'));
+            text += apart ? QStringLiteral("; ") : QStringLiteral(" ");
+        }
+        text += line;
+    }
+    return text;
+}
+
+#include "accessibility.moc"

@@ -1,5 +1,6 @@
 #include "shell/feedback.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/forms.h"
 #include "shell/handlers.h"
@@ -84,6 +85,11 @@ void setVerdict(QLabel* label, Verdict verdict)
         label->setText(QStringLiteral("Blogai"));
         break;
     }
+}
+
+void announceVerdict(const QLabel* verdict, QLabel* count)
+{
+    announce(count, verdict->text() + QStringLiteral(". ") + count->accessibleName());
 }
 
 namespace {

@@ -48,6 +48,9 @@ void promptForAnswer();
 enum class Verdict { None, Right, Wrong };
 void setVerdict(QLabel* label, Verdict verdict);
 
+// Tells a screen reader the verdict with the count it changed: "Gerai. Teisingi atsakymai: 3".
+void announceVerdict(const QLabel* verdict, QLabel* count);
+
 // The tally of a practice window: "Teisingi atsakymai: " with the correct count in Label4 and
 // "Neteisingi atsakymai: " with the incorrect count in Label5, both counts "0" at start. A screen
 // reader speaks each count with its caption ("Teisingi atsakymai: 3").

@@ -1,6 +1,9 @@
 #include "shell/reviewsheet.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
+#include "shell/picture.h"
+#include "shell/window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +47,18 @@ int placeLabel(QLabel* label, std::optional<int> points, int left, int top, int 
     return text.isEmpty() ? notBefore : label->x() + QFontMetrics(label->font()).horizontalAdvance(text);
 }
 
+// The finished sheet is read out with the exit picture, which gets the focus at the end: its
+// description gathers the rows and the grade. (Laying out the sheet makes hundreds of changes at
+// once, and Orca drops the notifications queued behind them when the focus moves.)
+void tellOnExit(QWidget* control, const QString& line)
+{
+    auto* window = qobject_cast<TWindow*>(control->window());
+    if (!window || !window->Image1)
+        return;
+    const QString told = window->Image1->accessibleDescription();
+    window->Image1->setAccessibleDescription(told.isEmpty() ? line : told + QStringLiteral(". ") + line);
+}
+
 // Room between the question and its answer box, and between the box and the verdict.
 constexpr int boxGap = 6;
 
@@ -72,6 +87,12 @@ void layOutRow(const QuestionRow& row, const RowStyle& style, int top)
     if (row.verdict)
         placeLabel(row.verdict, style.verdictPoints, style.verdictLeft.value_or(row.verdict->x()), top,
                    notBefore(boxGap));
+    QStringList told{problemText(row.labels)};
+    if (row.answer)
+        told.append(row.answer->text());
+    if (row.verdict)
+        told.append(row.verdict->text());
+    tellOnExit(row.labels.isEmpty() ? static_cast<QWidget*>(row.answer) : row.labels.front(), told.join(QStringLiteral(", ")));
 }
 
 void copyTexts(const QList<QLabel*>& from, const QList<QLabel*>& to)
@@ -86,6 +107,9 @@ void showGrade(QLabel* caption, QLabel* value, int right)
     value->setText(gradeText(right));
     caption->show();
     value->show();
+    tellOnExit(value, caption->text().trimmed() + QLatin1Char(' ') + value->text());
+    if (auto* window = qobject_cast<TWindow*>(value->window()); window && window->Image1)
+        window->Image1->setFocus();
 }
 
 } // namespace review

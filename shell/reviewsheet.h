@@ -49,14 +49,18 @@ int sheetLeft(int left, const QList<int>& shifts, qsizetype index);
 // Sets out one question as a row at the given top: every label gets the style's size, the top and
 // its shift, and is shown; the answer box gets its size (and a height to fit it), left and top, is
 // disabled and shown; the verdict label gets its size and the top, and is shown. With fitToText no
-// piece starts before the end of the text in front of it.
+// piece starts before the end of the text in front of it. The row is added to what a screen
+// reader reads with the exit picture: the question, the answer as typed and the verdict
+// ("-3 * (-5)=, 15, Gerai").
 void layOutRow(const QuestionRow& row, const RowStyle& style, int top);
 
 // Writes the texts of one row of labels into another, piece by piece (a question copied into its
 // row of the sheet). Both rows have the same number of labels.
 void copyTexts(const QList<QLabel*>& from, const QList<QLabel*>& to);
 
-// Shows the grade caption and writes the grade for the given number of right answers.
+// Shows the grade caption and writes the grade for the given number of right answers. The grade
+// is added to what a screen reader reads with the exit picture ("Įvertinimas: 8"), and the focus
+// goes to the exit picture, the one thing left to press: the screen reader reads the sheet then.
 void showGrade(QLabel* caption, QLabel* value, int right);
 
 } // namespace review

@@ -324,11 +324,13 @@ void TForm8::check(int k)
         tally_.countWrong();
         c.answer->clear();
         setVerdict(Label6, Verdict::Wrong);
+        announceVerdict(Label6, tally_.Label5);
     } else {
         setVerdict(Label6, Verdict::Right);
         // A picture that cannot be read shows the error box; the right answer still counts.
         showNextReward(rewards::signedKinds[k - 1], c.picture);
         tally_.countRight();
+        announceVerdict(Label6, tally_.Label4);
         c.check->setEnabled(false);
         c.answer->setEnabled(false);
         c.next->setEnabled(true);
@@ -355,7 +357,9 @@ void TForm8::help(int k)
     }
     shown.negationFlag = signedPractice.negationFlag;
     shown.secondSign = signedPractice.secondSign;
-    showForm(form(helpPage(shown)));
+    QWidget* page = form(helpPage(shown));
+    showForm(page);
+    announce(page, pageText(page));
     c.answer->setFocus();
 }
 
@@ -394,13 +398,15 @@ void TForm8::next(int k)
 
     // 4. Kind k is ready for its next turn; kind n's answer box is empty.
     from.check->setEnabled(true);
-    from.answer->clear();
     from.next->setEnabled(false);
     to.answer->setEnabled(true);
 
     // 5. Kind n's Check becomes a default button (BitBtn4 is one from the layout).
     if (n != 1)
         makeDefault(to.check);
+    // Kinds 5-10 share their box: it is emptied after it has the focus, so that a screen reader
+    // reads it as the focus moves there.
     to.answer->setFocus();
+    from.answer->clear();
     current_ = n;
 }

@@ -154,6 +154,7 @@ TForm14::TForm14() : TWindow("Form14", QStringLiteral("Teigiami ir neigiami skai
         q.verdict = label(this, n.verdict, verdictAt, QString(), bookman(27), colour::red);
         // The box keeps its question's labels on the review sheet too.
         describeAnswer(q.answer, {q.first, q.op, q.bracket, q.second, q.equals});
+        presentQuestion(q.answer, i + 1);
         makeDefault(q.next);
         onChange(q.answer, this, n.change);
         onClick(q.next, this, n.click);

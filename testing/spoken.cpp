@@ -25,18 +25,19 @@ std::optional<Linear> linear(QString text)
 
 std::optional<int> solveArithmetic(const QString& problem)
 {
-    static const QRegularExpression form(QStringLiteral(R"(^(-?\d+) ([-+*:]) \(?(-?\d+)\)? ?=$)"));
+    static const QRegularExpression form(QStringLiteral(R"(^(-?\d+) ([-+*·:]) \(?(-?\d+)\)? ?=$)"));
     const QRegularExpressionMatch m = form.match(problem);
     if (!m.hasMatch())
         return std::nullopt;
     const int a = m.captured(1).toInt();
     const int b = m.captured(3).toInt();
-    switch (m.captured(2).front().toLatin1()) {
-    case '+':
+    switch (m.captured(2).front().unicode()) {
+    case u'+':
         return a + b;
-    case '-':
+    case u'-':
         return a - b;
-    case '*':
+    case u'*':
+    case u'·':
         return a * b;
     default:
         return b != 0 ? std::optional<int>(a / b) : std::nullopt;

@@ -17,7 +17,7 @@ struct Linear {
 };
 std::optional<Linear> linear(QString text);
 
-// A number, an operator (+ - * :) and a number, then "=": the result.
+// A number, an operator (+ - * or · :) and a number, then "=": the result.
 std::optional<int> solveArithmetic(const QString& problem);
 // An expression ending in "=", without it.
 std::optional<Linear> expressionOf(QString problem);

@@ -8,9 +8,11 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 
 namespace zenkla {
 
@@ -156,8 +158,48 @@ private:
     }
 };
 
+// Pieces of text read as sentences: a full stop between two of them unless the first ends in
+// one (or in a colon).
+QString sentences(const QStringList& pieces)
+{
+    QString text;
+    for (const QString& piece : pieces) {
+        if (piece.isEmpty())
+            continue;
+        if (!text.isEmpty())
+            text += text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(':')) ? QStringLiteral(" ")
+                                                                                       : QStringLiteral(". ");
+        text += piece;
+    }
+    return text;
+}
+
+// The status box Shape2 (level and elapsed time) as the window's status bar, which Orca reads
+// when asked: "Lygis 1 [-10;10], Laikas 1:5". Its text is worked out when asked, so that the
+// ticking clock sends nothing.
+class StatusBoxAccessible : public QAccessibleWidget {
+public:
+    explicit StatusBoxAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::StatusBar) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* f = qobject_cast<const TForm1*>(widget()->window());
+        if (t != QAccessible::Name || !f)
+            return QAccessibleWidget::text(t);
+        QString level = f->Label22->text();
+        if (!f->Label23->text().isEmpty())
+            level += QLatin1Char(' ') + f->Label23->text();
+        QString time = f->Label10->text();
+        if (!f->Label9->text().isEmpty())
+            time += QLatin1Char(' ') + f->Label9->text() + f->Label11->text() + f->Label8->text();
+        return level + QStringLiteral(", ") + time;
+    }
+};
+
 QAccessibleInterface* zenklaAccessible(const QString& className, QObject* object)
 {
+    if (className == QLatin1String("QWidget") && object->objectName() == QLatin1String("Shape2"))
+        return new StatusBoxAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String("ResultsTable"))
         if (auto* table = qobject_cast<ResultsTable*>(object))
             return new ResultsTableAccessible(table);
@@ -190,13 +232,64 @@ QString problemText(const QList<QLabel*>& labels)
     return pieces.join(QLatin1Char(' '));
 }
 
+QString judgementText(const TForm1& f)
+{
+    if (f.testMode() || f.Label3->text().isEmpty())
+        return {};
+    QStringList said{f.Label3->text()};
+    if (f.Label7->isVisibleTo(&f) && !f.Label7->text().isEmpty())
+        said.append(f.Label6->text() + f.Label7->text());
+    if (f.Frame4->isVisibleTo(&f)) {
+        said.append(f.Frame4->title());
+        // The solution's lines from the top: Label31 stands above the others.
+        for (const QLabel* l : {f.Label31, f.Label27, f.Label28, f.Label29, f.Label30})
+            if (l->isVisibleTo(&f) && !l->text().trimmed().isEmpty())
+                said.append(l->text().simplified());
+    }
+    // The counts as they stand now (their own names follow only once the handler is done).
+    said.append(f.Label12->text() + QStringLiteral(": ") + f.Label13->text());
+    said.append(f.Label14->text() + QStringLiteral(": ") + f.Label15->text());
+    return sentences(said);
+}
+
+void presentResults(TForm1& f, const QString& unsaved)
+{
+    // The table line by line; the pieces of a row (number, the pupil's solution, the right
+    // result) apart.
+    QStringList said;
+    QString line;
+    qreal top = -1;
+    for (const ResultsTable::Run& run : f.Picture1->runs()) {
+        if (run.position.y() != top) {
+            said.append(line);
+            line.clear();
+            top = run.position.y();
+        }
+        const QString piece = run.text.simplified();
+        if (!piece.isEmpty())
+            line += (line.isEmpty() ? QString() : QStringLiteral(", ")) + piece;
+    }
+    said.append(line);
+    said.append(unsaved.isEmpty() ? QStringLiteral("Rezultatas įrašytas į failą kontr.txt.") : unsaved.simplified());
+    f.Command3->setAccessibleDescription(sentences(said));
+    f.Command3->setFocus();
+}
+
 void makeAccessible(TForm1& f)
 {
     f.Text1->setAccessibleName(QStringLiteral("Atsakymas"));
     const QList<QLabel*> problem{f.Label4, f.Label1, f.Label5, f.Label2};
-    follow(f.Text1, AccessibleText::Description, [problem] { return problemText(problem); });
+    // In a test the problem's number comes first: "2 pratimas: 3 + (-5) =".
+    follow(f.Text1, AccessibleText::Description, [&f, problem] {
+        const QString number = f.Label26->isVisibleTo(&f) ? f.Label26->text().simplified() : QString();
+        if (number.isEmpty())
+            return problemText(problem);
+        return number + (number.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(": ")) +
+               problemText(problem);
+    });
+    follow(f.Command1, AccessibleText::Description, [&f] { return judgementText(f); });
     f.text2->setAccessibleName(QStringLiteral("Vardas ir pavardė"));
-    f.text2->setAccessibleDescription(f.Label20->text());
+    f.text2->setAccessibleDescription(f.Label24->text() + QLatin1Char(' ') + f.Label20->text());
     followCount(f.Label13, f.Label12);
     followCount(f.Label15, f.Label14);
     f.Picture1->setAccessibleName(QStringLiteral("Kontrolinio darbo rezultatai"));

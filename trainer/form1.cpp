@@ -104,7 +104,10 @@ TForm1::TForm1() : draws_(std::make_unique<RandomDraws>())
         box.exec();
     };
     pendingResult_ = new PendingResult(this);
-    connect(pendingResult_, &PendingResult::savedLater, this, [this](const QString& text) { message_(text); });
+    connect(pendingResult_, &PendingResult::savedLater, this, [this](const QString& text) {
+        message_(text);
+        presentResults(*this, QString());
+    });
 }
 
 TForm1::~TForm1() = default;
@@ -467,7 +470,6 @@ void TForm1::mnuKontrolinis_darbas_Click()
     hideAll({Frame1, Frame2, Frame3});
     hideAll({Label3, Label6, Label7});
     Text1->clear();
-    text2->clear();
     hideAll({Command2, Command3});
     // Mended: "&Toliau" would act on hidden controls during the name entry.
     Command1->hide();
@@ -479,7 +481,9 @@ void TForm1::mnuKontrolinis_darbas_Click()
     mnuTreniruoklis->setChecked(false);
     mnuKontrolinis_darbas->setChecked(true);
     showAll({Label19, Label20, Label24, text2});
+    // Emptied after it has the focus, so that a screen reader reads it as the focus moves there.
     text2->setFocus();
+    text2->clear();
 }
 
 void TForm1::mnuIš_naujo_Click()
@@ -582,9 +586,10 @@ void TForm1::Command1_Click()
     drawAndShow(Rule::FollowUp);
     // 7
     Label26->setText(QStringLiteral(" ") + QString::number(k + 1) + QStringLiteral(" pratimas"));
-    Text1->clear();
     hideAll({Command1, Label6, Label7});
+    // The box is emptied after it has the focus: a screen reader then reads it as the focus moves.
     Text1->setFocus();
+    Text1->clear();
 }
 
 void TForm1::text1_keypress(int& KeyAscii)
@@ -776,6 +781,7 @@ void TForm1::endTest(int& KeyAscii)
         message_(unsaved);
         pendingResult_->keepTrying();
     }
+    presentResults(*this, unsaved);
 }
 
 // Leaving the results: a line still unsaved is tried once more, and the pupil told how it went.

@@ -213,7 +213,7 @@ TEST_F(EquationPractice, AfterAClickOnTikrintiEnterGoesOn)
     ui::type(w->Edit5, QString::number(solutionShown(w)));
     QTest::mouseClick(w->BitBtn30, Qt::LeftButton);
     ASSERT_EQ(ui::text(w, "Label13"), QStringLiteral("Gerai"));
-    EXPECT_EQ(w->focusWidget(), w->Edit5) << "the focus is back in the box";
+    EXPECT_EQ(w->focusWidget(), w->BitBtn32) << "the focus is on \"Toliau\"";
     enter();
     EXPECT_EQ(ui::text(w, "Label4"), QStringLiteral("1")) << "Enter did not check again";
     EXPECT_FALSE(w->BitBtn32->isEnabled()) << "Enter went on to the next equation";

@@ -198,7 +198,7 @@ TEST_F(ExpressionPractice, EveryAcceptedWritingIsRightAndAdvancesThePatternsCycl
             EXPECT_FALSE(w->isDefault(check));
             EXPECT_TRUE(check->isEnabled());
             EXPECT_EQ(w->enterTarget(), next);
-            EXPECT_EQ(w->focusWidget(), edit);
+            EXPECT_EQ(w->focusWidget(), next);
         }
         answerByClick(accepted.front() + QStringLiteral("+0"));
         EXPECT_EQ(verdict(), QStringLiteral("Blogai"));
@@ -237,9 +237,11 @@ TEST_F(ExpressionPractice, WrongAnswersCountOncePerPressAndStayInTheBox)
     EXPECT_EQ(verdict(), QStringLiteral("Gerai"));
     EXPECT_EQ(this->right(), QStringLiteral("1"));
     EXPECT_TRUE(next->isEnabled());
-    // The focus is back in the box, so Enter now brings the next expression.
+    // The focus is on "Toliau", so Enter now brings the next expression, and the box has the
+    // focus again.
+    EXPECT_EQ(w->focusWidget(), next);
+    ui::enter(next);
     EXPECT_EQ(w->focusWidget(), edit);
-    ui::enter(edit);
     expectAwaitingAnswer(w);
 }
 

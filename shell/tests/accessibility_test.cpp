@@ -80,7 +80,8 @@ void checkControls(TWindow* window)
             QAccessibleInterface* iface = accessible(w);
             ASSERT_NE(iface, nullptr);
             EXPECT_EQ(iface->role(), QAccessible::EditableText);
-            EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Atsakymas"));
+            static const QRegularExpression answerName(QStringLiteral("^(Atsakymas|Klausimas ([1-9]|10))$"));
+            EXPECT_TRUE(answerName.match(iface->text(QAccessible::Name)).hasMatch()) << iface->text(QAccessible::Name);
             EXPECT_FALSE(iface->text(QAccessible::Description).isEmpty());
         }
     }
@@ -97,6 +98,46 @@ void checkEveryWindow()
         EXPECT_EQ(iface->text(QAccessible::Name), expected) << window->objectName();
         checkControls(window);
     }
+}
+
+// The answer a pupil works out from a problem as a screen reader says it.
+enum class Solve { Arithmetic, Expression, Equation };
+QString solved(Solve solve, const QString& problem)
+{
+    switch (solve) {
+    case Solve::Arithmetic:
+        if (const std::optional<int> r = spoken::solveArithmetic(problem))
+            return QString::number(*r);
+        break;
+    case Solve::Expression:
+        if (const std::optional<spoken::Linear> e = spoken::expressionOf(problem))
+            return spoken::simplest(*e);
+        break;
+    case Solve::Equation:
+        if (const std::optional<int> x = spoken::solveEquation(problem))
+            return QString::number(*x);
+        break;
+    }
+    ADD_FAILURE() << "not a problem: " << problem;
+    return {};
+}
+
+// What the window has told a screen reader so far as notifications, oldest first.
+QStringList notices(QWidget* window)
+{
+    QStringList told;
+    for (QObject* child : window->children()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
+        if (iface && iface->role() == QAccessible::Notification)
+            told.append(iface->text(QAccessible::Name));
+    }
+    return told;
+}
+
+QString lastNotice(QWidget* window)
+{
+    const QStringList told = notices(window);
+    return told.isEmpty() ? QString() : told.last();
 }
 
 // The texts of the labels that stand in the box's row, left of it, read from left to right,
@@ -267,6 +308,70 @@ TEST_F(Accessibility, TallyCountsAreSpokenWithTheirCaptions)
     EXPECT_EQ(w->tally().Label5->text(), QStringLiteral("2"));
 }
 
+// After Enter in a practice window a screen reader is told the verdict with the count it changed;
+// after a right answer "Toliau" has the focus, and Enter there brings the next problem into the
+// box, which gets the focus again (and is read out with it).
+TEST_F(Accessibility, PracticeVerdictsAreToldAndToliauGetsTheFocus)
+{
+    const struct {
+        int form;
+        Solve solve;
+        const char* box;
+        const char* next;
+    } windows[] = {{8, Solve::Arithmetic, "Edit2", "BitBtn9"},
+                   {19, Solve::Expression, "Edit5", "BitBtn32"},
+                   {25, Solve::Equation, "Edit5", "BitBtn32"}};
+    for (const auto& p : windows) {
+        SCOPED_TRACE(p.form);
+        enterPractice(p.form);
+        TWindow* w = form(p.form);
+        auto* box = ui::find<QLineEdit>(w, p.box);
+        const QString right = solved(p.solve, description(box));
+        for (int wrong = 1; wrong <= 2; ++wrong) {
+            box->setText(right + QStringLiteral("0"));
+            ui::enter(box);
+            EXPECT_EQ(lastNotice(w), QStringLiteral("Blogai. Neteisingi atsakymai: %1").arg(wrong));
+            EXPECT_EQ(w->focusWidget(), box);
+        }
+        box->setText(right);
+        ui::enter(box);
+        EXPECT_EQ(lastNotice(w), QStringLiteral("Gerai. Teisingi atsakymai: 1"));
+        auto* next = ui::find<QPushButton>(w, p.next);
+        EXPECT_EQ(w->focusWidget(), next);
+        const QString before = description(box);
+        ui::enter(next);
+        QWidget* now = w->focusWidget();
+        ASSERT_NE(qobject_cast<QLineEdit*>(now), nullptr);
+        EXPECT_NE(description(now), before);
+        EXPECT_EQ(notices(w).size(), 3) << "nothing more is told: the focus reads the new problem";
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n'));
+}
+
+// "Pagalba" opens a help page, which is read out as it comes up: its lines from the top.
+TEST_F(Accessibility, AHelpPageIsReadOutWhenItOpens)
+{
+    enterPractice(8);
+    QTest::mouseClick(Form8->kind(1).help, Qt::LeftButton);
+    QWidget* page = nullptr;
+    for (int n = 10; n <= 13; ++n)
+        if (form(n)->isVisible())
+            page = form(n);
+    ASSERT_NE(page, nullptr);
+    const QString told = lastNotice(page);
+    ASSERT_FALSE(told.isEmpty());
+    QList<QLabel*> lines = page->findChildren<QLabel*>();
+    std::sort(lines.begin(), lines.end(), [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
+    qsizetype at = 0;
+    for (QLabel* l : lines) {
+        if (!l->isVisible() || l->text().trimmed().isEmpty())
+            continue;
+        const qsizetype found = told.indexOf(l->text().simplified(), at);
+        EXPECT_GE(found, 0) << l->text() << " in " << told;
+        at = qMax(at, found);
+    }
+}
+
 TEST_F(Accessibility, TestAnswerBoxesCarryTheirQuestionOnTheReviewSheetToo)
 {
     enterPractice(14);
@@ -283,6 +388,43 @@ TEST_F(Accessibility, TestAnswerBoxesCarryTheirQuestionOnTheReviewSheetToo)
     for (int n = 1; n <= 10; ++n) {
         SCOPED_TRACE(n);
         expectDescribed(w->question(n).answer, signedtest::expectedAnswer(n));
+        EXPECT_EQ(name(w->question(n).answer), QStringLiteral("Klausimas %1").arg(n));
+    }
+}
+
+// The end of every test: the exit picture has the focus and reads the sheet, row by row (the
+// question, the answer as typed, the verdict), then the grade. A pupil who hears it can check
+// every row against its question.
+TEST_F(Accessibility, TheReviewSheetIsReadWithTheExitPicture)
+{
+    const struct {
+        int form;
+        Solve solve;
+    } tests[] = {{14, Solve::Arithmetic}, {20, Solve::Expression}, {26, Solve::Equation}};
+    for (const auto& t : tests) {
+        SCOPED_TRACE(t.form);
+        enterPractice(t.form);
+        TWindow* w = form(t.form);
+        for (int n = 1; n <= 10; ++n) {
+            auto* box = qobject_cast<QLineEdit*>(w->focusWidget());
+            ASSERT_NE(box, nullptr) << "question " << n << ": the focus is not in an answer box";
+            // Questions 4 and 8 answered wrong, as "0" (never right: no answer is 0 here).
+            const QString answer = n == 4 || n == 8 ? QStringLiteral("0") : solved(t.solve, description(box));
+            ui::type(box, answer);
+            ui::enter(box);
+        }
+        EXPECT_EQ(w->focusWidget(), w->Image1);
+        const QStringList said = description(w->Image1).split(QStringLiteral(". "));
+        ASSERT_EQ(said.size(), 11) << description(w->Image1);
+        for (int n = 1; n <= 10; ++n) {
+            SCOPED_TRACE(n);
+            const QStringList row = said[n - 1].split(QStringLiteral(", "));
+            ASSERT_EQ(row.size(), 3) << said[n - 1];
+            const bool wrong = n == 4 || n == 8;
+            EXPECT_EQ(row[2], wrong ? QStringLiteral("Blogai") : QStringLiteral("Gerai"));
+            EXPECT_EQ(row[1] == solved(t.solve, row[0]), !wrong) << said[n - 1];
+        }
+        EXPECT_EQ(said[10], QStringLiteral("Įvertinimas: 8"));
     }
 }
 
@@ -307,6 +449,9 @@ TEST_F(Accessibility, ExpressionBoxesCarryTheExpressionTheyAnswer)
 
     // Test: the question box, then every review box, carries its own expression.
     enterPractice(20);
+    // The next question is told only in the window that has the keyboard.
+    Form20->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form20));
     for (int n = 1; n <= 10; ++n) {
         SCOPED_TRACE(n);
         const QString problem = description(Form20->Edit5);
@@ -314,6 +459,11 @@ TEST_F(Accessibility, ExpressionBoxesCarryTheExpressionTheyAnswer)
         EXPECT_EQ(spoken::expressionOf(problem), spoken::linear(answer)) << problem << " / " << answer;
         ui::type(Form20->Edit5, answer);
         QTest::mouseClick(Form20->BitBtn1, Qt::LeftButton);
+        // The box keeps the focus, so the next question is told at once.
+        if (n < 10) {
+            EXPECT_EQ(name(Form20->Edit5), QStringLiteral("Klausimas %1").arg(n + 1));
+            EXPECT_EQ(lastNotice(Form20), QStringLiteral("Klausimas %1: ").arg(n + 1) + description(Form20->Edit5));
+        }
     }
     EXPECT_EQ(Form20->Label12->text(), QStringLiteral("10"));
     checkControls(Form20);
@@ -343,6 +493,8 @@ TEST_F(Accessibility, EquationBoxesCarryTheEquationTheyAnswer)
     }
 
     enterPractice(26);
+    Form26->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form26));
     for (int n = 1; n <= 10; ++n) {
         SCOPED_TRACE(n);
         const QString problem = description(Form26->Edit5);
@@ -351,6 +503,9 @@ TEST_F(Accessibility, EquationBoxesCarryTheEquationTheyAnswer)
         EXPECT_EQ(*x, Form26->expectedAnswer()) << problem;
         ui::type(Form26->Edit5, QString::number(*x));
         QTest::mouseClick(Form26->BitBtn1, Qt::LeftButton);
+        if (n < 10) {
+            EXPECT_EQ(lastNotice(Form26), QStringLiteral("Klausimas %1: ").arg(n + 1) + description(Form26->Edit5));
+        }
     }
     EXPECT_EQ(Form26->Label12->text(), QStringLiteral("10"));
     checkControls(Form26);

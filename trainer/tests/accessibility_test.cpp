@@ -142,7 +142,7 @@ TEST_F(ZenklaAccessibility, EveryControlOnShowHasARoleAndAName)
     trigger("mnuKontrolinis_darbas");
     checkControls(window); // the name entry
     EXPECT_EQ(accessibleText(find("text2"), QAccessible::Name), QStringLiteral("Vardas ir pavardė"));
-    EXPECT_EQ(accessibleText(find("text2"), QAccessible::Description), text("Label20"));
+    EXPECT_EQ(accessibleText(find("text2"), QAccessible::Description), text("Label24") + u' ' + text("Label20"));
     checkControls(loadForm2());
     checkControls(loadForm3());
     unloadForm2();
@@ -193,6 +193,71 @@ TEST_F(ZenklaAccessibility, TallyCountsAreSpokenWithTheirCaptions)
     EXPECT_EQ(text("Label15"), QStringLiteral("2"));
 }
 
+// After an answer the focus is on "&Toliau", which says what the window now shows: the verdict,
+// after a wrong answer the right result and every line of the worked solution from the top, and
+// the tallies. In a test it says nothing of the answer.
+TEST_F(ZenklaAccessibility, ToliauSaysTheVerdictTheSolutionAndTheTallies)
+{
+    const struct {
+        int operation;
+        bool right;
+    } answers[] = {{1, false}, {2, false}, {3, false}, {4, false}, {1, true}};
+    for (const auto& a : answers) {
+        SCOPED_TRACE(a.operation);
+        start(a.operation);
+        if (a.right)
+            answerRight();
+        else
+            answer(QStringLiteral("1000"));
+        QWidget* next = find("Command1");
+        ASSERT_EQ(window->focusWidget(), next);
+        const QString said = accessibleText(next, QAccessible::Description);
+        QStringList shownTexts{text("Label3")};
+        if (!a.right) {
+            shownTexts.append(QStringLiteral("Turi būti ") + text("Label7"));
+            shownTexts.append(QStringLiteral("Sprendimas:"));
+            QList<QLabel*> lines = find<QGroupBox>("Frame4")->findChildren<QLabel*>();
+            std::sort(lines.begin(), lines.end(), [](QLabel* x, QLabel* y) { return x->y() < y->y(); });
+            for (QLabel* l : lines)
+                if (l->isVisibleTo(window))
+                    shownTexts.append(l->text().simplified());
+        }
+        shownTexts.append(QStringLiteral("Teisingai: ") + text("Label13"));
+        shownTexts.append(QStringLiteral("Neteisingai: ") + text("Label15"));
+        qsizetype at = 0;
+        for (const QString& t : shownTexts) {
+            const qsizetype found = said.indexOf(t, at);
+            EXPECT_GE(found, at) << t << " in " << said;
+            at = qMax(at, found);
+        }
+        trigger("mnuIš_naujo");
+    }
+    trigger("mnuKontrolinis_darbas");
+    type(find<QLineEdit>("text2"), QStringLiteral("Jonas"));
+    QTest::keyClick(find<QLineEdit>("text2"), Qt::Key_Return);
+    start(1);
+    settle();
+    EXPECT_EQ(accessibleText(answerBox(), QAccessible::Description), QStringLiteral("1 pratimas: ") + problem());
+    answer(QStringLiteral("1000"));
+    EXPECT_EQ(accessibleText(find("Command1"), QAccessible::Description), QString());
+    click("Command1");
+    settle();
+    EXPECT_EQ(accessibleText(answerBox(), QAccessible::Description), QStringLiteral("2 pratimas: ") + problem());
+}
+
+// The status box is the window's status bar: the level and the elapsed time, worked out when a
+// screen reader asks.
+TEST_F(ZenklaAccessibility, TheStatusBoxIsAStatusBarWithTheLevelAndTheTime)
+{
+    QAccessibleInterface* iface = accessible(find("Shape2"));
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::StatusBar);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Lygis, Laikas"));
+    start(1);
+    window->Timer1_Timer();
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Lygis 1 [-10;10], Laikas 0:") + text("Label8"));
+}
+
 TEST_F(ZenklaAccessibility, TheResultsTableReadsAsItsPrintedLines)
 {
     auto* table = find<ResultsTable>("Picture1");
@@ -234,6 +299,21 @@ TEST_F(ZenklaAccessibility, TheResultsTableReadsAsItsPrintedLines)
     EXPECT_GT(rect.width(), 0);
     EXPECT_EQ(textOf->offsetAtPoint(rect.center()), p);
     EXPECT_EQ(textOf->characterRect(int(all.indexOf(u'\n'))), QRect()); // a line break has no place
+
+    // The "Toliau" under the table has the focus and says every line, the grade and the saving.
+    QWidget* leave = find("Command3");
+    EXPECT_EQ(window->focusWidget(), leave);
+    const QString said = accessibleText(leave, QAccessible::Description);
+    qsizetype at = 0;
+    for (const QString& line : table->lines()) {
+        const QStringList words = line.simplified().split(u' ', Qt::SkipEmptyParts);
+        for (const QString& word : words) {
+            const qsizetype found = said.indexOf(word, at);
+            EXPECT_GE(found, at) << word << " in " << said;
+            at = qMax(at, found);
+        }
+    }
+    EXPECT_TRUE(said.endsWith(QStringLiteral("Pažymys: 6. Rezultatas įrašytas į failą kontr.txt."))) << said;
 
     click("Command3");
     EXPECT_EQ(textOf->characterCount(), 0);
