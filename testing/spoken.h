@@ -28,7 +28,8 @@ std::optional<int> solveEquation(QString problem);
 // "3a-2"), a term that came to 0 left out, "0" when both did.
 QString simplest(const Linear& sum);
 
-// The answer a pupil would type to a problem as spoken (an equation, an expression or a sum).
-std::optional<QString> answerTo(const QString& problem);
+// The answer a pupil would type to a problem as spoken (an equation, an expression or a sum,
+// in a test after its number).
+std::optional<QString> answerTo(QString problem);
 
 } // namespace spoken

@@ -97,8 +97,9 @@ ROUTES = [
         ("type " + "A" * 32, "Form3|Labai ilgas įrašas"), ("key Return", "Form1"),
         ("type Jonas Jonaitis", "Form1"), ("key Return", "Form1"),
         ("click Atimtis", "Form1"), ("click Pasirinkau veiksmą ir lygį", "Form1|Jonas Jonaitis"),
-    ] + [("type 1", "Form1"), ("key Return", "Form1"), ("key Return", "Form1")] * 10 + [
-        (None, "Form1|Pažymys:|shot:zenkla-results.png"), ("click Toliau", "Form1"),
+    ] + [("answer", "Form1"), ("key Return", "Form1"), ("key Return", "Form1")] * 8 + [
+        ("type 1", "Form1"), ("key Return", "Form1"), ("key Return", "Form1"), ("answer", "Form1"),
+        ("key Return", "Form1|Pažymys:|shot:zenkla-results.png"), ("click Toliau", "Form1"),
         ("key ctrl+q", "exit"),
     ]),
 ]
