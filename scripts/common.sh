@@ -9,6 +9,10 @@ PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texg
 PACKAGING_PACKAGES=(dpkg-dev desktop-file-utils appstream)
 # The fuzz targets (fuzz/run.sh): clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The Windows version (scripts/windows.sh): mingw-w64, the tools to fetch and build Qt's source,
+# NSIS for the installer, Wine and an X server to test it.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev ninja-build nsis wine wine64 xvfb xauth xdotool x11-apps x11-xkb-utils
+  imagemagick python3)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
