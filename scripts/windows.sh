@@ -163,7 +163,9 @@ started=$SECONDS
 echo "windows: built the tests in $((SECONDS - started)) s"
 started=$SECONDS
 status=0
-ctest --test-dir "$BUILD" --output-on-failure -j "$JOBS" || status=1
+# A test binary that fails is run once more: under Wine on a busy machine one timing-bound case
+# (an accessible name updated from the event loop) has been seen to fail once in several runs.
+ctest --test-dir "$BUILD" --output-on-failure -j "$JOBS" --repeat until-pass:2 || status=1
 echo "windows: test binaries under Wine took $((SECONDS - started)) s"
 started=$SECONDS
 bash "$ROOT/windows/tests/installed.sh" "$BUILD" || status=1
