@@ -20,6 +20,10 @@ CLASSROOM_PACKAGES=(qemu-system-x86 busybox-static samba nfs-ganesha nfs-ganesha
 # The screen-reader test (testing/screen_reader.sh): an X server, a session bus, the accessibility
 # bus, Orca with speech-dispatcher and espeak-ng, a window manager and xdotool for the keys.
 SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox xdotool)
+# The Windows version (scripts/windows.sh): mingw-w64, the tools to fetch and build Qt's source,
+# NSIS for the installer, Wine and an X server to test it.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev ninja-build nsis wine wine64 xvfb xauth xdotool x11-apps x11-xkb-utils
+  imagemagick python3)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -60,7 +60,9 @@ namespace {
 //   still holds what one window needs.
 void boundMemory()
 {
+#ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     QPixmapCache::setCacheLimit(1024);
 }
 

@@ -47,7 +47,9 @@ void runHandler(const std::function<void()>& handler) noexcept
         } catch (const PictureError& e) {
             showError(e.message());
         } catch (const std::exception& e) {
-            showError(QString::fromLocal8Bit(e.what()));
+            // The program's messages are UTF-8, as Qt 6 takes local text on Linux; Windows would
+            // read local text in its ANSI code page.
+            showError(QString::fromUtf8(e.what()));
         }
         // The handler may have written new problems into labels.
         refreshAnswerDescriptions();

@@ -2,10 +2,17 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WIN
+#include "windows/appfonts.h"
+#endif
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltora 7"));
+#ifdef Q_OS_WIN
+    addInstalledFonts();
+#endif
     createForms(StartUp::MenuFirst);
     const int status = QApplication::exec();
     destroyForms();

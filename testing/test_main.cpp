@@ -4,8 +4,6 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace {
 
 // The offscreen platform cannot raise windows and says so on every show; that is expected here.
@@ -22,7 +20,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 int main(int argc, char* argv[])
 {
     // Test discovery runs the binary at build time without the test environment.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietHandler);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);

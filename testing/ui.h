@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "testing/tempdir.h"
+
 #include <string>
 
 namespace ui {
@@ -61,16 +63,24 @@ public:
     explicit WorkingDirectory(bool withPictures)
     {
         previous_ = QDir::currentPath();
-        if (withPictures)
-            QFile::link(QDir(previous_).absoluteFilePath(QStringLiteral("paveikslai")),
-                        dir_.filePath(QStringLiteral("paveikslai")));
+        if (withPictures) {
+            const QString pictures = QDir(previous_).absoluteFilePath(QStringLiteral("paveikslai"));
+#ifdef Q_OS_WIN
+            // Windows makes a shortcut file, not a link: the pictures are copied instead.
+            QDir(dir_.path()).mkdir(QStringLiteral("paveikslai"));
+            for (const QString& file : QDir(pictures).entryList(QDir::Files))
+                QFile::copy(pictures + QLatin1Char('/') + file, dir_.filePath(QStringLiteral("paveikslai/") + file));
+#else
+            QFile::link(pictures, dir_.filePath(QStringLiteral("paveikslai")));
+#endif
+        }
         QDir::setCurrent(dir_.path());
     }
     ~WorkingDirectory() { QDir::setCurrent(previous_); }
     QString path() const { return dir_.path(); }
 
 private:
-    QTemporaryDir dir_;
+    QTemporaryDir dir_{temporaryTemplate()};
     QString previous_;
 };
 

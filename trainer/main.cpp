@@ -3,9 +3,16 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WIN
+#include "windows/appfonts.h"
+#endif
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    addInstalledFonts();
+#endif
     createForms();
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "trainer/widgets.h"
 
+#include "trainer/resultsfile.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -12,6 +14,8 @@
 #include <QRadioButton>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <array>
 
 namespace zenkla {
 
@@ -196,6 +200,10 @@ int keyAsciiOf(const QKeyEvent& event)
     if (text.size() != 1 || !text.front().isPrint())
         return -1;
     QStringEncoder encode("windows-1257");
+    if (!encode.isValid()) { // a Qt without ICU (the Windows build): the code page's own table
+        const int code = windows1257Code(text.front());
+        return code < 0 ? '?' : code;
+    }
     const QByteArray bytes = encode(text);
     if (encode.hasError() || bytes.size() != 1)
         return '?';
@@ -206,6 +214,20 @@ QChar charOfKeyAscii(int code)
 {
     const char byte = static_cast<char>(code);
     QStringDecoder decode("windows-1257");
+    if (!decode.isValid()) {
+        // A Qt without ICU: the table read backwards; the codes the code page leaves undefined
+        // come back as the codec gives them (0x80 … 0x9F as C1 controls, the rest as U+FFFD).
+        static const std::array<char16_t, 256> chars = [] {
+            std::array<char16_t, 256> all{};
+            for (int i = 0; i < 256; ++i)
+                all[static_cast<std::size_t>(i)] = i < 0xA0 ? static_cast<char16_t>(i) : u'\uFFFD';
+            for (char16_t u = 0x80; u < 0x2200; ++u)
+                if (const int c = windows1257Code(QChar(u)); c >= 0)
+                    all[static_cast<std::size_t>(c)] = u;
+            return all;
+        }();
+        return code >= 0 && code < 256 ? QChar(chars[static_cast<std::size_t>(code)]) : QChar(u'?');
+    }
     const QString s = decode(QByteArrayView(&byte, 1));
     return s.size() == 1 ? s.front() : QChar(u'?');
 }

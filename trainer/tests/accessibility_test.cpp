@@ -128,7 +128,7 @@ protected:
         answer(zenkla::numberText(*r, u'.'));
     }
 
-    QTemporaryDir dir;
+    QTemporaryDir dir{ui::temporaryTemplate()};
     QString previous;
 };
 

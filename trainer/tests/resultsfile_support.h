@@ -6,10 +6,47 @@
 #include <chrono>
 #include <stdexcept>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
+#ifdef _WIN32
+// Another program holding a lock on the whole of kontr.txt until release() (or its end). On
+// Windows a lock belongs to a file handle, so a second handle of this process stands for it.
+class LockHolder {
+public:
+    LockHolder()
+    {
+        file_ = CreateFileW(L"kontr.txt", GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        OVERLAPPED from{};
+        locked_ = file_ != INVALID_HANDLE_VALUE &&
+            LockFileEx(file_, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &from);
+    }
+    ~LockHolder() { release(); }
+    bool locked() const { return locked_; }
+    void release()
+    {
+        if (file_ == INVALID_HANDLE_VALUE)
+            return;
+        if (locked_) {
+            OVERLAPPED from{};
+            UnlockFileEx(file_, 0, MAXDWORD, MAXDWORD, &from);
+        }
+        CloseHandle(file_);
+        file_ = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    bool locked_ = false;
+};
+#else
 // Another program holding a write lock on the whole of kontr.txt until release() (or its end).
 class LockHolder {
 public:
@@ -60,6 +97,7 @@ private:
     int release_ = -1;
     bool locked_ = false;
 };
+#endif
 
 class LockWait {
 public:

@@ -20,6 +20,15 @@ const QString heading = QStringLiteral("  Eil.nr.  Mokinio sprendimas           
     if ((table).logicalDpiY() != 96)                                                               \
     GTEST_SKIP() << "the grid assumes 96 dpi, this screen has " << (table).logicalDpiY()
 
+// Where a text ends against the grid lines is measured in Liberation Sans as FreeType draws it
+// on Linux; on Windows the same font is drawn up to two pixels narrower (and a school computer
+// draws the table in MS Sans Serif anyway), so these checks stay with the Linux build.
+#ifdef _WIN32
+#define LINUX_TEXT_METRICS() GTEST_SKIP() << "text widths measured on Linux"
+#else
+#define LINUX_TEXT_METRICS() (void)0
+#endif
+
 // The header and the column heading as the test prints them when it starts.
 void printHeader(ResultsTable& table, const QString& theme, const QString& level)
 {
@@ -143,6 +152,7 @@ TEST(ResultsTable, MoveToColumnCountsTheLeftEdgeAsColumnOne)
 
 TEST(ResultsTable, HeadingTitlesStandInTheirGridColumns)
 {
+    LINUX_TEXT_METRICS();
     ResultsTable table;
     REQUIRE_96_DPI(table);
     printHeader(table, QStringLiteral("sudėtis."), QStringLiteral("1 [-10;10]"));
@@ -186,6 +196,7 @@ TEST(ResultsTable, ResultsFromColumnFortyStandUnderTheirHeading)
 // grid row.
 TEST(ResultsTable, PrintWithinNarrowsOrCutsWhatWouldReachPastTheEdge)
 {
+    LINUX_TEXT_METRICS();
     struct Case {
         QString text;
         bool condensed;
@@ -259,6 +270,7 @@ TEST(ResultsTable, ClearAndRetainedDrawing)
 // column, the grade red below the grid. ZENKLA_TABLE_PNG=path saves the picture.
 TEST(ResultsTable, FullTableRendersInItsGrid)
 {
+    LINUX_TEXT_METRICS();
     ResultsTable table;
     REQUIRE_96_DPI(table);
     printHeader(table, QStringLiteral("įvairūs veiksmai"), QStringLiteral("3 [-20.0;20.0]"));

@@ -108,7 +108,7 @@ protected:
     // come first.
     static qreal rowTop(int k) { return 72 + 20 * k; }
 
-    QTemporaryDir dir;
+    QTemporaryDir dir{ui::temporaryTemplate()};
     QString previous;
     QStringList messages;
     bool tableShownAtMessage = false;

@@ -4,6 +4,7 @@
 #include "trainer/draws.h"
 #include "trainer/form1.h"
 #include "trainer/forms.h"
+#include "testing/tempdir.h"
 
 #include <QAction>
 #include <QApplication>
