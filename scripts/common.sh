@@ -53,11 +53,21 @@ install_missing() {
   fi
 }
 
+# CMake options that put ccache in front of the compilers when it is installed (CI keeps its
+# cache between runs, so that an unchanged file is not compiled again). Paths below the clone
+# count from the clone, so that clones in other folders share the cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
+compiler_cache() {
+  if command -v ccache > /dev/null; then
+    echo "-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+  fi
+}
+
 # build <build-dir> [cmake options...]
 build() {
   local dir="$1" start=$SECONDS
   shift
-  cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo $(compiler_cache) "$@"
   cmake --build "$dir" -j "$(nproc)"
   echo "Built $dir in $((SECONDS - start)) s"
 }

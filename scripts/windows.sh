@@ -146,7 +146,7 @@ build_deps
 # Both programs, their tests and the installer, with the project's own CMake files.
 BUILD="$ROOT/build-windows"
 started=$SECONDS
-"${NICE[@]}" cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
+"${NICE[@]}" cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" $(compiler_cache) \
   -DCMAKE_BUILD_TYPE=Release -DVELTORA_WINDOWS_DEPS="$QT_PREFIX;$DEPS/jpeg;$DEPS/gtest" \
   -DCMAKE_PREFIX_PATH="$QT_PREFIX;$DEPS/jpeg;$DEPS/gtest" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
