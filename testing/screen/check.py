@@ -109,10 +109,11 @@ EVERY_WINDOW = {"veltora": {"Form%d" % n for n in range(1, 27)} | {"QMessageBox"
 
 STEP_SECONDS = 6.0  # how long a step may take to reach the screen
 STEP = ["starting"]  # the step under way, for the failure message
+SETUP = ["screen"]  # the test's name, which starts its lines (the test command repeats them)
 
 
 def fail(message):
-    print("FAIL at %s: %s" % (STEP[0], message), flush=True)
+    print("%s: FAIL at %s: %s" % (SETUP[0], STEP[0], message), flush=True)
     sys.exit(1)
 
 
@@ -120,7 +121,29 @@ def run(*args, env=None, check=True, binary=False):
     return subprocess.run(args, env=env, check=check, capture_output=True, text=not binary).stdout
 
 
-def wait_for(condition, what, seconds=10):
+STARTED = []  # every process the check starts, stopped at its end whatever happened
+
+
+def start(args, **options):
+    """Starts a process of the check. A server's output goes nowhere: a server left running
+    would otherwise hold the test's output open, and CTest would wait for it."""
+    options.setdefault("stdout", subprocess.DEVNULL)
+    options.setdefault("stderr", subprocess.DEVNULL)
+    STARTED.append(subprocess.Popen(args, **options))
+    return STARTED[-1]
+
+
+def stop(proc):
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+
+
+def wait_for(condition, what, seconds=30):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         if condition():
@@ -138,9 +161,8 @@ class X11:
         os.makedirs(self.fbdir)
         read, write = os.pipe()
         size = "2560x1600x24" if scale == 2 else "1280x1024x24"
-        self.procs = [subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", size, "-nolisten", "tcp",
-             "-fbdir", self.fbdir], pass_fds=[write], stderr=subprocess.DEVNULL)]
+        start(["Xvfb", "-displayfd", str(write), "-screen", "0", size, "-nolisten", "tcp",
+               "-fbdir", self.fbdir], pass_fds=[write])
         os.close(write)
         with os.fdopen(read) as f:
             number = f.readline().strip()
@@ -148,17 +170,12 @@ class X11:
             fail("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=str(scale))
         self.env.pop("WAYLAND_DISPLAY", None)
-        self.procs.append(subprocess.Popen(["openbox"], env=self.env, stderr=subprocess.DEVNULL))
+        start(["openbox"], env=self.env)
         wait_for(lambda: "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", env=self.env),
                  "openbox")
         if compositor:
-            self.procs.append(subprocess.Popen(["xcompmgr"], env=self.env, stderr=subprocess.DEVNULL))
+            start(["xcompmgr"], env=self.env)
             time.sleep(0.5)
-
-    def close(self):
-        for p in reversed(self.procs):
-            p.terminate()
-            p.wait()
 
     def xdotool(self, *args):
         run("xdotool", *args, env=self.env)
@@ -226,13 +243,9 @@ class Wayland:
         self.env = dict(os.environ, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="screen-check",
                         QT_QPA_PLATFORM="wayland", QT_IM_MODULE="none")
         self.env.pop("DISPLAY", None)
-        self.procs = [subprocess.Popen(
-            ["weston", "--backend=headless-backend.so", "--use-pixman", "--socket=screen-check",
-             "--width=1280", "--height=1024", "--idle-time=0", "--debug"],
-            env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+        start(["weston", "--backend=headless-backend.so", "--use-pixman", "--socket=screen-check",
+               "--width=1280", "--height=1024", "--idle-time=0", "--debug"], env=self.env)
         wait_for(lambda: os.path.exists(os.path.join(runtime, "screen-check")), "weston")
-
-    close = X11.close
 
     def before_start(self):
         pass
@@ -334,7 +347,8 @@ class Program:
         env = dict(display.env, QT_PLUGIN_PATH=os.path.join(build, "probe"), QT_QPA_GENERIC_PLUGINS="screenprobe",
                    SCREENPROBE_DIR=self.probe, XDG_RUNTIME_DIR=display.env.get("XDG_RUNTIME_DIR", self.probe))
         display.before_start()
-        self.proc = subprocess.Popen([binary], cwd=cwd, env=env)
+        # Its warnings are part of the test's output.
+        self.proc = start([binary], cwd=cwd, env=env, stdout=None, stderr=None)
         self.seq = 0
         wait_for(lambda: os.path.exists(os.path.join(self.probe, "ready")) or self.proc.poll() is not None,
                  name + "'s probe")
@@ -370,9 +384,7 @@ class Program:
             return f.read()
 
     def stop(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            self.proc.wait()
+        stop(self.proc)
 
 
 def shown_texts(window):
@@ -461,28 +473,28 @@ def main():
     setup, build = sys.argv[1], os.path.abspath(sys.argv[2])
     shots = os.path.abspath(sys.argv[4]) if len(sys.argv) > 4 and sys.argv[3] == "--shots" else None
     server, compositor, scale = SETUPS[setup]
+    SETUP[0] = "screen." + setup
     work = tempfile.mkdtemp(prefix="screen-")
-    display = (X11 if server == "x11" else Wayland)(work, compositor, scale)
     started = time.monotonic()
     steps = 0
     seen = {program: set() for program in EVERY_WINDOW}
     try:
+        display = (X11 if server == "x11" else Wayland)(work, compositor, scale)
         for number, (name, folder, route) in enumerate(ROUTES, 1):
             program = Program(display, build, name, folder, os.path.join(work, str(number)))
-            try:
-                top = state = None
-                for index, (action, expected) in enumerate(route, 1):
-                    STEP[0] = "route %d (%s in %s) step %d: %s" % (number, name, folder, index, action or "start")
-                    if action:
-                        act(display, program, action, top, state)
-                    top, state = check(display, program, expected, shots)
-                    if top:
-                        seen[name].add(top["name"])
-                    steps += 1
-            finally:
-                program.stop()
+            top = state = None
+            for index, (action, expected) in enumerate(route, 1):
+                STEP[0] = "route %d (%s in %s) step %d: %s" % (number, name, folder, index, action or "start")
+                if action:
+                    act(display, program, action, top, state)
+                top, state = check(display, program, expected, shots)
+                if top:
+                    seen[name].add(top["name"])
+                steps += 1
+            program.stop()
     finally:
-        display.close()
+        for proc in reversed(STARTED):
+            stop(proc)
     for program, names in EVERY_WINDOW.items():
         if names - seen[program]:
             fail("%s: never on top: %s" % (program, ", ".join(sorted(names - seen[program]))))
