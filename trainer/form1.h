@@ -3,6 +3,7 @@
 // the states of a test are shown and hidden controls of this window. Controls carry their given
 // names (as objectName too), handlers their given names; the window state is declared in the
 // order in which the window keeps it.
+// form1_layout.cpp builds the controls and menus; form1.cpp holds the rest.
 #include "trainer/decimal.h"
 #include "trainer/draws.h"
 #include "trainer/problems.h"

@@ -146,6 +146,18 @@ QPushButton* button(QWidget* parent, const char* name, const QRect& place, const
     return b;
 }
 
+void showAll(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* c : controls)
+        c->show();
+}
+
+void hideAll(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* c : controls)
+        c->hide();
+}
+
 void setColour(QWidget* control, const QColor& colour)
 {
     QPalette p = control->palette();
