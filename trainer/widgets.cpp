@@ -1,6 +1,6 @@
 #include "trainer/widgets.h"
 
-#include "trainer/resultsfile.h"
+#include "trainer/codepage.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
