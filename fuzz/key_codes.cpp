@@ -4,9 +4,9 @@
 // last guard of both boxes, the validator that passes whatever enters them through their
 // filter: the text is the filtered text, the cursor stays within it.
 #include "fuzz/fuzz.h"
+#include "trainer/codepage.h"
 #include "trainer/namefilter.h"
 #include "trainer/problems.h"
-#include "trainer/resultsfile.h"
 #include "trainer/widgets.h"
 
 #include <QGuiApplication>

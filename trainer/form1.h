@@ -3,10 +3,13 @@
 // the states of a test are shown and hidden controls of this window. Controls carry their given
 // names (as objectName too), handlers their given names; the window state is declared in the
 // order in which the window keeps it.
+// form1_layout.cpp builds the controls and menus, form1_test.cpp holds test mode (the name
+// entry, the results table, the end of the test), form1.cpp the rest.
 #include "trainer/decimal.h"
 #include "trainer/draws.h"
 #include "trainer/problems.h"
 #include "trainer/resultstable.h"
+#include "trainer/sitting.h"
 #include "trainer/widgets.h"
 
 #include <QMainWindow>
@@ -40,8 +43,9 @@ public:
     int sk = 0;  // upper bound of magnitudes
     int d = 0;   // decimals
     int pr = 0;  // lower bound of follow-up magnitudes
-    int k = 0;   // test problems answered
-    std::int16_t kontr = 0; // correct test answers
+    Sitting sitting;                     // the test being sat (sitting.h)
+    int& k = sitting.answered;           // test problems answered, kept in the sitting
+    std::int16_t& kontr = sitting.right; // correct test answers, kept in the sitting
     Decimal a;
     Decimal b;
     QString veiksm; // theme text of the test results header
@@ -183,8 +187,8 @@ private:
     enum class Return { Menu, EndOfTest };
     void returnToStartScreen(Return from);
 
-    // Test mode: the name entry, bookkeeping after each judged answer, the results table and
-    // the end of the test.
+    // Test mode (form1_test.cpp): the name entry, bookkeeping after each judged answer, the
+    // results table and the end of the test.
     void acceptName();
     void nameTooLong();
     void pasteIntoText2(const QString& pasted);
@@ -204,8 +208,6 @@ private:
     std::function<void()> programEnd_;
     std::function<void(const QString&)> message_;
     PendingResult* pendingResult_;
-    // In a test, the answer to the problem on show has been recorded.
-    bool answerRecorded_ = false;
 };
 
 } // namespace zenkla

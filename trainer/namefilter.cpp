@@ -1,6 +1,6 @@
 #include "trainer/namefilter.h"
 
-#include "trainer/resultsfile.h"
+#include "trainer/codepage.h"
 
 #include <Qt>
 

@@ -1,18 +1,12 @@
 #pragma once
-// The results file "kontr.txt" of Zenkla's test, and the Windows-1257 code page
-// in which it is written and by whose codes the name entry filters its keys.
+// The results file "kontr.txt" of Zenkla's test, written in the Windows-1257 code page.
+#include "trainer/codepage.h"
+
 #include <QByteArray>
-#include <QChar>
 #include <QString>
 
 #include <chrono>
 #include <optional>
-
-// The Windows-1257 code of a character (0 … 255), or -1 when the code page has none for it.
-int windows1257Code(QChar c);
-// The text in Windows-1257 bytes, one per character; nothing when a character is outside the
-// code page.
-std::optional<QByteArray> toWindows1257(const QString& text);
 
 // The file, in the working directory.
 inline constexpr char resultsFileName[] = "kontr.txt";

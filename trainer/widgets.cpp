@@ -1,6 +1,6 @@
 #include "trainer/widgets.h"
 
-#include "trainer/resultsfile.h"
+#include "trainer/codepage.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -144,6 +144,18 @@ QPushButton* button(QWidget* parent, const char* name, const QRect& place, const
     auto* b = captioned<QPushButton>(parent, name, place, caption, font);
     b->setAutoDefault(false);
     return b;
+}
+
+void showAll(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* c : controls)
+        c->show();
+}
+
+void hideAll(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* c : controls)
+        c->hide();
 }
 
 void setColour(QWidget* control, const QColor& colour)

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 
 class QGroupBox;
 class QKeyEvent;
@@ -47,6 +48,10 @@ QRadioButton* option(QWidget* parent, const char* name, const QRect& place, cons
                      const QFont& font);
 QPushButton* button(QWidget* parent, const char* name, const QRect& place, const QString& caption,
                     const QFont& font);
+
+// Shows or hides each of the controls.
+void showAll(std::initializer_list<QWidget*> controls);
+void hideAll(std::initializer_list<QWidget*> controls);
 
 // Sets the colour of a label's text.
 void setColour(QWidget* control, const QColor& colour);
