@@ -8,6 +8,7 @@
 #include "shell/prompt.h"
 #include "shell/random.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontMetrics>
 
@@ -68,21 +69,13 @@ QColor colourOf(const QLabel* l)
     return l->palette().color(QPalette::WindowText);
 }
 
-class PracticeFixture : public ::testing::Test {
+class PracticeFixture : public VeltoraWindows {
 protected:
     explicit PracticeFixture(bool withPictures = true) : dir_(withPictures) {}
     void SetUp() override
     {
-        setProgramEnd([] {});
-        setErrorSink([this](const QString& message) { errors.append(message); });
-        createForms();
+        VeltoraWindows::SetUp();
         open();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
     }
     void open()
     {
@@ -100,7 +93,6 @@ protected:
     }
     void enter() { ui::enter(w->focusWidget() ? w->focusWidget() : w); }
 
-    QStringList errors;
     TForm25* w = nullptr;
 
 private:

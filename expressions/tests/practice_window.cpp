@@ -9,6 +9,7 @@
 #include "shell/prompt.h"
 #include "shell/random.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontMetrics>
 
@@ -57,21 +58,13 @@ QString picture(int n)
     return QStringLiteral("paveikslai/images%1.jpg").arg(n);
 }
 
-class ExpressionPractice : public ::testing::Test {
+class ExpressionPractice : public VeltoraWindows {
 protected:
     explicit ExpressionPractice(bool withPictures = true) : dir_(withPictures) {}
     void SetUp() override
     {
-        setProgramEnd([] {});
-        setErrorSink([this](const QString& m) { errors << m; });
-        createForms();
+        VeltoraWindows::SetUp();
         open();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
     }
 
     // A new practice window, showing an expression of pattern p when p is given.
@@ -114,7 +107,6 @@ protected:
     QPushButton* underline = nullptr;
     QPushButton* next = nullptr;
     PictureBox* image = nullptr;
-    QStringList errors;
 
 private:
     ui::WorkingDirectory dir_;

@@ -15,6 +15,7 @@
 #include "signed/testwindow.h"
 #include "testing/spoken.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QAccessible>
 #include <QAbstractButton>
@@ -170,23 +171,8 @@ void expectDescribed(QLineEdit* box, int expected)
     EXPECT_EQ(*answer, expected) << problem;
 }
 
-class Accessibility : public ::testing::Test {
+class Accessibility : public VeltoraWindows {
 protected:
-    void SetUp() override
-    {
-        setProgramEnd([] {});
-        setErrorSink([this](const QString& message) { errors.append(message); });
-        createForms();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
-        resetProgramEnded();
-    }
-
-    QStringList errors;
     ui::WorkingDirectory dir{true};
 };
 

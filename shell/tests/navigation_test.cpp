@@ -4,6 +4,7 @@
 #include "shell/navigation.h"
 #include "shell/window.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -27,19 +28,8 @@ protected:
     }
 };
 
-class Navigation : public ::testing::Test {
+class Navigation : public VeltoraWindows {
 protected:
-    void SetUp() override
-    {
-        setProgramEnd([] {});
-        createForms();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setProgramEnd({});
-    }
-
     static std::vector<int> visible()
     {
         std::vector<int> shown;

@@ -6,6 +6,7 @@
 #include "shell/navigation.h"
 #include "shell/window.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QPushButton>
 
@@ -24,21 +25,8 @@ const Entry entries[] = {
     {20, 16, "BitBtn3", "Image1"},  {25, 21, "BitBtn2", "BitBtn1"}, {26, 21, "BitBtn3", "Image1"},
 };
 
-class Reentry : public ::testing::Test {
+class Reentry : public VeltoraWindows {
 protected:
-    void SetUp() override
-    {
-        setProgramEnd([] {});
-        setErrorSink([](const QString&) {});
-        createForms();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
-    }
-
     // Lets the event loop release what was given up.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 

@@ -9,6 +9,7 @@
 #include "shell/theory.h"
 #include "shell/window.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -270,23 +271,13 @@ std::vector<QWidget*> keepClear(QWidget* page)
     return controls;
 }
 
-class Theory : public ::testing::Test {
+class Theory : public VeltoraWindows {
 protected:
-    void SetUp() override
-    {
-        setErrorSink([this](const QString& message) { errors.push_back(message); });
-        setProgramEnd([] {});
-        createForms();
-    }
     void TearDown() override
     {
-        destroyForms();
+        VeltoraWindows::TearDown();
         EXPECT_TRUE(errors.empty()) << "error box: " << errors.front();
-        setErrorSink({});
-        setProgramEnd({});
     }
-
-    std::vector<QString> errors;
 
     // Opens a theory page the way a pupil does: from the main menu through the topic menu's
     // "Teorija" and the "Toliau" buttons of the chain.

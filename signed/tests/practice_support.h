@@ -6,6 +6,7 @@
 #include "shell/picture.h"
 #include "signed/practice.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -148,25 +149,16 @@ inline void answerAndGoOn(TForm8* w)
 // The offscreen platform warns on every raise(); the tests do not need to hear it.
 // Every window test: a fresh program in a working directory with or without the pictures,
 // errors recorded instead of shown, the program's end replaced.
-class PracticeFixture : public ::testing::Test {
+class PracticeFixture : public VeltoraWindows {
 protected:
     explicit PracticeFixture(bool withPictures = true) : dir_(withPictures) {}
     void SetUp() override
     {
-        setProgramEnd([] {});
-        setErrorSink([this](const QString& message) { errors.append(message); });
-        createForms();
+        VeltoraWindows::SetUp();
         enterPractice(8);
         window = Form8;
     }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
-    }
 
-    QStringList errors;
     TForm8* window = nullptr;
 
 private:

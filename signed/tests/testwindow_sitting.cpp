@@ -9,6 +9,7 @@
 #include "signed/problems.h"
 #include "signed/testwindow.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QStringList>
 #include <functional>
@@ -107,20 +108,16 @@ bool showsAnything(const QLabel* l)
     return l->isVisible() && !l->text().isEmpty();
 }
 
-class SignedTestWindow : public ::testing::Test {
+class SignedTestWindow : public VeltoraWindows {
 protected:
     void SetUp() override
     {
-        setErrorSink([this](const QString& m) { errors.push_back(m); });
-        setProgramEnd([] {});
-        createForms();
+        VeltoraWindows::SetUp();
         open();
     }
     void TearDown() override
     {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
+        VeltoraWindows::TearDown();
         EXPECT_TRUE(errors.empty());
     }
 
@@ -157,7 +154,6 @@ protected:
     }
 
     TForm14* w = nullptr;
-    std::vector<QString> errors;
 };
 
 TEST_F(SignedTestWindow, OpensOnQuestionOneWithTheFocusInItsBox)
