@@ -3,6 +3,7 @@
 #include "equations/practice.h"
 #include "shell/controls.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
 #include "shell/prompt.h"
@@ -79,7 +80,7 @@ protected:
     }
     void open()
     {
-        enterPractice(25);
+        enterPractice(WindowNo::EquationPractice);
         w = Form25;
         ASSERT_TRUE(w->isVisible());
     }

@@ -3,6 +3,7 @@
 #include "equations/equation.h"
 #include "equations/testwindow.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/prompt.h"
 #include "shell/random.h"
@@ -66,7 +67,7 @@ protected:
     }
     void open()
     {
-        enterPractice(26);
+        enterPractice(WindowNo::EquationTest);
         w = Form26;
         ASSERT_TRUE(w->isVisible());
     }

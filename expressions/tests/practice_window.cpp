@@ -4,6 +4,7 @@
 #include "expressions/practice.h"
 #include "shell/feedback.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
 #include "shell/prompt.h"
@@ -72,7 +73,7 @@ protected:
     {
         if (p != 0)
             fixSeed(seedForPattern(p));
-        enterPractice(19);
+        enterPractice(WindowNo::ExpressionPractice);
         w = Form19;
         edit = ui::find<QLineEdit>(w, "Edit5");
         check = ui::find<QPushButton>(w, "BitBtn30");

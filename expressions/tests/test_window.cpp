@@ -3,6 +3,7 @@
 #include "expressions/expression.h"
 #include "expressions/testwindow.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/prompt.h"
 #include "shell/random.h"
@@ -84,7 +85,7 @@ protected:
 
     void open()
     {
-        enterPractice(20);
+        enterPractice(WindowNo::ExpressionTest);
         w = Form20;
         box = ui::find<QLineEdit>(w, "Edit5");
         toliau = ui::find<QPushButton>(w, "BitBtn1");

@@ -4,6 +4,7 @@
 // and TForm24, and the "Toliau" chain of each topic.
 #include "shell/controls.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/menus.h"
 #include "shell/theory.h"
@@ -248,7 +249,7 @@ QLabel* labelOf(QWidget* page, const char* name)
 std::vector<int> visibleWindows()
 {
     std::vector<int> shown;
-    for (int n = 1; n <= 26; ++n)
+    for (int n = 1; n <= WindowNo::Count; ++n)
         if (form(n)->isVisible())
             shown.push_back(n);
     return shown;

@@ -2,6 +2,7 @@
 // Helpers for driving the signed-number practice window TForm8 through its controls by name.
 #include "shell/controls.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
 #include "signed/practice.h"
@@ -155,7 +156,7 @@ protected:
     void SetUp() override
     {
         VeltoraWindows::SetUp();
-        enterPractice(8);
+        enterPractice(WindowNo::SignedPractice);
         window = Form8;
     }
 

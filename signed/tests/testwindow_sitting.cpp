@@ -2,6 +2,7 @@
 // labels, typed into the boxes and sent with Enter or a click on "Toliau".
 #include "shell/controls.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/prompt.h"
 #include "shell/random.h"
@@ -123,7 +124,7 @@ protected:
 
     void open()
     {
-        enterPractice(14);
+        enterPractice(WindowNo::SignedTest);
         w = Form14;
         ASSERT_TRUE(w->isVisible());
     }
