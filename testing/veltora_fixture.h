@@ -3,6 +3,7 @@
 // replaced by a record of its messages and the program's end replaced by nothing.
 #include "shell/forms.h"
 #include "shell/handlers.h"
+#include "shell/window.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
