@@ -13,14 +13,29 @@
 
 namespace {
 
-// The controls of the ten review rows by name: the eleven pieces, the answer box, the verdict.
-struct ReviewNames {
-    std::array<const char*, 11> pieces;
-    const char* answer;
-    const char* verdict;
-};
+constexpr equation::RowPlaces largePlaces{{40, 88, 120, 151, 199, 232, 264, 311, 336, 368, 415}, 88};
+constexpr std::array<int, 11> reviewLefts{80, 112, 128, 143, 175, 200, 216, 247, 264, 280, 311};
+constexpr review::Rows reviewRows{64, 40};
+// Pieces of a row keep their lefts unless the text before them would run into them.
+const review::RowStyle reviewStyle{.labelPoints = {},
+                                   .answerPoints = {},
+                                   .answerLeft = {},
+                                   .verdictPoints = {},
+                                   .verdictLeft = {},
+                                   .fitToText = true};
 
-const ReviewNames reviewNames[10] = {
+review::QuestionRow sheetRow(const TForm26::ReviewRow& r)
+{
+    return {equation::toList(r.labels), {}, r.answer, r.verdict};
+}
+
+} // namespace
+
+const std::array<const char*, 11> TForm26::largeNames{"Label133", "Label134", "Label135", "Label136",
+                                                       "Label137", "Label138", "Label139", "Label140",
+                                                       "Label141", "Label142", "Label143"};
+
+const TForm26::ReviewNames TForm26::reviewNames[10] = {
     {{"Label113", "Label114", "Label115", "Label116", "Label117", "Label118", "Label119", "Label120",
       "Label121", "Label122", "Label123"},
      "Edit1", "Label4"},
@@ -53,32 +68,11 @@ const ReviewNames reviewNames[10] = {
      "Edit11", "Label63"},
 };
 
-constexpr equation::RowPlaces largePlaces{{40, 88, 120, 151, 199, 232, 264, 311, 336, 368, 415}, 88};
-constexpr std::array<int, 11> reviewLefts{80, 112, 128, 143, 175, 200, 216, 247, 264, 280, 311};
-constexpr review::Rows reviewRows{64, 40};
-// Pieces of a row keep their lefts unless the text before them would run into them.
-const review::RowStyle reviewStyle{.labelPoints = {},
-                                   .answerPoints = {},
-                                   .answerLeft = {},
-                                   .verdictPoints = {},
-                                   .verdictLeft = {},
-                                   .fitToText = true};
-
-review::QuestionRow sheetRow(const TForm26::ReviewRow& r)
-{
-    return {equation::toList(r.labels), {}, r.answer, r.verdict};
-}
-
-} // namespace
-
 TForm26::TForm26() : TWindow("Form26", QStringLiteral("Lygtys"))
 {
     Label2 = label(this, "Label2", {240, 16}, QStringLiteral("Kontrolinis darbas"), bookman(32), colour::yellow);
 
-    large_ = equation::createRow(this,
-                                 {"Label133", "Label134", "Label135", "Label136", "Label137", "Label138",
-                                  "Label139", "Label140", "Label141", "Label142", "Label143"},
-                                 largePlaces, 35, 35);
+    large_ = equation::createRow(this, largeNames, largePlaces, 35, 35);
     Edit5 = edit(this, "Edit5", QRect(456, 96, 97, 33), bookman(21));
     describeAnswer(Edit5, equation::toList(large_));
     BitBtn1 = button(this, "BitBtn1", QRect(576, 88, 97, 49), QStringLiteral("Toliau"), bookman(19));

@@ -28,6 +28,16 @@ public:
     QLineEdit* Edit5;
     QPushButton* BitBtn1; // "Toliau"
 
+    // The controls by name: the large row's eleven pieces; each review row's eleven pieces, answer
+    // box and verdict.
+    static const std::array<const char*, 11> largeNames;
+    struct ReviewNames {
+        std::array<const char*, 11> pieces;
+        const char* answer;
+        const char* verdict;
+    };
+    static const ReviewNames reviewNames[10];
+
     // The large row that shows the question being answered (Label133 … Label143).
     const equation::RowLabels& largeRow() const { return large_; }
     // Review row n (1 … 10).

@@ -5,10 +5,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-namespace {
+const char* const ExpressionRow::questionNames[9] = {"Label15", "Label1",  "Label27", "Label30", "Label8",
+                                                     "Label10", "Label6", "Label11", "Label14"};
 
-const char* const questionNames[9] = {"Label15", "Label1",  "Label27", "Label30", "Label8",
-                                      "Label10", "Label6", "Label11", "Label14"};
+namespace {
 
 // How much higher a 37-pixel operator stands than a 35-pixel number on the same baseline.
 int operatorRaise()

@@ -28,6 +28,9 @@ struct ExpressionRow {
     std::optional<expr::Expression> shown() const;
     void setVisible(bool visible);
 
+    // The controls of a question row by name.
+    static const char* const questionNames[9];
+
     // The row of a question: Label15, Label1, Label27, Label30, Label8, Label10, Label6, Label11,
     // Label14 at the given lefts and top in bold yellow Bookman, 35 pixels; the two operators are
     // 37 pixels high and stand a little higher, so that all pieces share one baseline.

@@ -22,14 +22,18 @@ constexpr review::Rows sheetRows{64, 40};
 constexpr std::array<int, 9> sheetLefts{120, 144, 168, 191, 215, 240, 264, 288, 312};
 constexpr int answerLeft = 336, verdictLeft = 450;
 
-// The controls of the ten review rows by name: the nine pieces of the question, the answer box
-// and the verdict label.
-struct ReviewNames {
-    const char* pieces[9];
-    const char* answer;
-    const char* verdict;
-};
-const ReviewNames reviewNames[10] = {
+// On the sheet a piece moves right only when the text before it would run into it.
+review::RowStyle fitted()
+{
+    review::RowStyle style;
+    style.fitToText = true;
+    return style;
+}
+const review::RowStyle sheetStyle = fitted();
+
+} // namespace
+
+const TForm20::ReviewNames TForm20::reviewNames[10] = {
     {{"Label7", "Label9", "Label16", "Label17", "Label18", "Label19", "Label20", "Label21", "Label23"}, "Edit1",
      "Label4"},
     {{"Label24", "Label25", "Label26", "Label28", "Label29", "Label31", "Label33", "Label34", "Label35"}, "Edit2",
@@ -51,17 +55,6 @@ const ReviewNames reviewNames[10] = {
     {{"Label104", "Label105", "Label106", "Label107", "Label108", "Label109", "Label110", "Label111", "Label112"},
      "Edit11", "Label63"},
 };
-
-// On the sheet a piece moves right only when the text before it would run into it.
-review::RowStyle fitted()
-{
-    review::RowStyle style;
-    style.fitToText = true;
-    return style;
-}
-const review::RowStyle sheetStyle = fitted();
-
-} // namespace
 
 TForm20::TForm20()
     : TWindow("Form20", QStringLiteral("Reiškinių pertvarkymas")),

@@ -29,6 +29,15 @@ public:
     QLabel* Label3;  // "Įvertinimas:"
     QLabel* Label12; // the grade
 
+    // The controls of the ten review rows by name: the nine pieces of the question, the answer box
+    // and the verdict label.
+    struct ReviewNames {
+        const char* pieces[9];
+        const char* answer;
+        const char* verdict;
+    };
+    static const ReviewNames reviewNames[10];
+
     // Row n (1 … 10) of the review sheet.
     const ReviewRow& review(int n) const { return review_[static_cast<std::size_t>(n - 1)]; }
     // 0 … 9 while the test runs, 10 once it has ended.

@@ -14,14 +14,6 @@ std::function<void(const QString&)>& errorSink()
     return sink;
 }
 
-std::function<void()>& programEnd()
-{
-    static std::function<void()> end;
-    return end;
-}
-
-bool ended = false;
-
 } // namespace
 
 void showError(const QString& message)
@@ -57,38 +49,4 @@ void runHandler(const std::function<void()>& handler) noexcept
     } catch (...) {
         // The error box itself failed; there is nothing sensible left to show.
     }
-}
-
-void endProgram()
-{
-    if (ended)
-        return;
-    ended = true;
-    if (programEnd())
-        programEnd()();
-    else
-        QCoreApplication::quit();
-}
-
-void setProgramEnd(std::function<void()> end)
-{
-    programEnd() = std::move(end);
-}
-
-bool programEnded()
-{
-    return ended;
-}
-
-void resetProgramEnded()
-{
-    ended = false;
-}
-
-void endIfNothingVisible()
-{
-    for (const TWindow* w : TWindow::all())
-        if (w->isVisible())
-            return;
-    endProgram();
 }

@@ -38,12 +38,3 @@ void onChange(QLineEdit* control, Window* window, void (Base::*handler)())
 void showError(const QString& message);
 // Tests replace the box with a recorder; an empty function restores the box.
 void setErrorSink(std::function<void(const QString&)> sink);
-
-// Ends the program (the main menu was closed). Tests replace what ending does.
-void endProgram();
-void setProgramEnd(std::function<void()> end);
-bool programEnded();
-void resetProgramEnded();
-
-// Ends the program when none of its windows is visible.
-void endIfNothingVisible();

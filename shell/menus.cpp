@@ -4,6 +4,7 @@
 #include "shell/forms.h"
 #include "shell/handlers.h"
 #include "shell/navigation.h"
+#include "shell/windowno.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -27,17 +28,17 @@ TForm1::TForm1() : TWindow("Form1", QStringLiteral("Veltora 7"))
 
 void TForm1::BitBtn1Click()
 {
-    go(this, form(2));
+    go(this, form(WindowNo::SignedMenu));
 }
 
 void TForm1::BitBtn2Click()
 {
-    go(this, form(16));
+    go(this, form(WindowNo::ExpressionMenu));
 }
 
 void TForm1::BitBtn3Click()
 {
-    go(this, form(21));
+    go(this, form(WindowNo::EquationMenu));
 }
 
 void TForm1::Image1Click()
@@ -84,19 +85,22 @@ void TTopicMenu::BitBtn3Click()
 
 void TTopicMenu::BitBtn4Click()
 {
-    go(this, form(1));
+    go(this, form(WindowNo::MainMenu));
 }
 
 TForm2::TForm2()
-    : TTopicMenu({"Form2", "Teigiami neigiami skaičiai", "Teigiami ir neigiami skaičiai", 3, 8, 14})
+    : TTopicMenu({"Form2", "Teigiami neigiami skaičiai", "Teigiami ir neigiami skaičiai", WindowNo::SignedTheory1,
+                  WindowNo::SignedPractice, WindowNo::SignedTest})
 {
 }
 
 TForm16::TForm16()
-    : TTopicMenu({"Form16", "Reiškinių pertvarkymas", "Reiškinių pertvarkymas", 15, 19, 20})
+    : TTopicMenu({"Form16", "Reiškinių pertvarkymas", "Reiškinių pertvarkymas", WindowNo::ExpressionTheory1,
+                  WindowNo::ExpressionPractice, WindowNo::ExpressionTest})
 {
 }
 
-TForm21::TForm21() : TTopicMenu({"Form21", "Lygtys", "Lygtys", 22, 25, 26})
+TForm21::TForm21() : TTopicMenu({"Form21", "Lygtys", "Lygtys", WindowNo::EquationTheory1, WindowNo::EquationPractice,
+                  WindowNo::EquationTest})
 {
 }

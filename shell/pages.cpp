@@ -3,6 +3,7 @@
 #include "shell/controls.h"
 #include "shell/forms.h"
 #include "shell/handlers.h"
+#include "shell/windowno.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -134,7 +135,7 @@ TTheoryPage::TTheoryPage(const Chain& chain)
 void TTheoryPage::BitBtn5Click()
 {
     leaving();
-    go(this, form(1));
+    go(this, form(WindowNo::MainMenu));
 }
 
 void TTheoryPage::BitBtn1Click()
@@ -166,7 +167,7 @@ TExerciseWindow::TExerciseWindow(const char* name, const char* caption, int topi
 
 void TExerciseWindow::BitBtn5Click()
 {
-    go(this, form(1), order_);
+    go(this, form(WindowNo::MainMenu), order_);
 }
 
 void TExerciseWindow::BitBtn1Click()

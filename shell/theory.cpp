@@ -2,6 +2,7 @@
 
 #include "shell/controls.h"
 #include "shell/handlers.h"
+#include "shell/windowno.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -240,27 +241,31 @@ void fitCaption(QPushButton* b)
 
 } // namespace
 
-TForm3::TForm3() : TTheoryPage({"Form3", signedCaption, 2, 4, Order::CloseFirst})
+TForm3::TForm3()
+    : TTheoryPage({"Form3", signedCaption, WindowNo::SignedMenu, WindowNo::SignedTheory2, Order::CloseFirst})
 {
     build(this, page3);
 }
 
-TForm4::TForm4() : TTheoryPage({"Form4", signedCaption, 2, 5, Order::CloseFirst})
+TForm4::TForm4()
+    : TTheoryPage({"Form4", signedCaption, WindowNo::SignedMenu, WindowNo::SignedTheory3, Order::CloseFirst})
 {
     build(this, page4);
 }
 
-TForm5::TForm5() : TTheoryPage({"Form5", signedCaption, 2, 6, Order::CloseFirst})
+TForm5::TForm5()
+    : TTheoryPage({"Form5", signedCaption, WindowNo::SignedMenu, WindowNo::SignedTheory4, Order::CloseFirst})
 {
     build(this, page5);
 }
 
-TForm6::TForm6() : TTheoryPage({"Form6", signedCaption, 2, 7, Order::CloseFirst})
+TForm6::TForm6()
+    : TTheoryPage({"Form6", signedCaption, WindowNo::SignedMenu, WindowNo::SignedTheory5, Order::CloseFirst})
 {
     build(this, page6);
 }
 
-TForm7::TForm7() : TTheoryPage({"Form7", signedCaption2, 2, 0, Order::CloseFirst})
+TForm7::TForm7() : TTheoryPage({"Form7", signedCaption2, WindowNo::SignedMenu, 0, Order::CloseFirst})
 {
     build(this, page7);
 }
@@ -301,34 +306,39 @@ void TDemoPage::leaving()
         l->hide();
 }
 
-TForm15::TForm15() : TTheoryPage({"Form15", expressionCaption, 16, 17, Order::ShowFirst})
+TForm15::TForm15()
+    : TTheoryPage(
+          {"Form15", expressionCaption, WindowNo::ExpressionMenu, WindowNo::ExpressionTheory2, Order::ShowFirst})
 {
     build(this, page15);
 }
 
 TForm17::TForm17()
-    : TDemoPage({"Form17", expressionCaption, 16, 18, Order::ShowFirst}, page17,
+    : TDemoPage({"Form17", expressionCaption, WindowNo::ExpressionMenu, WindowNo::ExpressionTheory3, Order::ShowFirst},
+                page17,
                 {{"Label7", "Label8", "Label9", "Label10", "Label11", "Label12"}, "Label6", {464, 224}})
 {
 }
 
-TForm18::TForm18() : TTheoryPage({"Form18", expressionCaption, 16, 0, Order::ShowFirst})
+TForm18::TForm18() : TTheoryPage({"Form18", expressionCaption, WindowNo::ExpressionMenu, 0, Order::ShowFirst})
 {
     build(this, page18);
 }
 
-TForm22::TForm22() : TTheoryPage({"Form22", equationCaption, 21, 23, Order::CloseFirst})
+TForm22::TForm22()
+    : TTheoryPage({"Form22", equationCaption, WindowNo::EquationMenu, WindowNo::EquationTheory2, Order::CloseFirst})
 {
     build(this, page22);
 }
 
-TForm23::TForm23() : TTheoryPage({"Form23", equationCaption, 21, 24, Order::CloseFirst})
+TForm23::TForm23()
+    : TTheoryPage({"Form23", equationCaption, WindowNo::EquationMenu, WindowNo::EquationTheory3, Order::CloseFirst})
 {
     build(this, page23);
 }
 
 TForm24::TForm24()
-    : TDemoPage({"Form24", equationCaption, 21, 0, Order::CloseFirst}, page24,
+    : TDemoPage({"Form24", equationCaption, WindowNo::EquationMenu, 0, Order::CloseFirst}, page24,
                 {{"Label4", "Label8", "Label9", "Label10"}, "Label6", {424, 104}})
 {
 }

@@ -2,10 +2,10 @@
 
 #include "shell/accessibility.h"
 #include "shell/controls.h"
-#include "shell/handlers.h"
 #include "shell/picture.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -20,6 +20,14 @@ QList<TWindow*>& registry()
     static QList<TWindow*> windows;
     return windows;
 }
+
+std::function<void()>& programEnd()
+{
+    static std::function<void()> end;
+    return end;
+}
+
+bool ended = false;
 
 // The exit picture: the word "Pabaiga" on a coloured plate, 82 x 29 pixels.
 const QImage& exitImage()
@@ -81,7 +89,13 @@ TWindow::TWindow(const char* name, const QString& caption, QSize frameSize, Fram
         Image1->setFocusPolicy(Qt::TabFocus);
         Image1->setCursor(Qt::PointingHandCursor);
         Image1->setToolTip(QStringLiteral("Pabaiga"));
-        onClick(Image1, this, &TWindow::Image1Click);
+        // Leaving by the exit picture only hides windows or ends the program: no picture is
+        // loaded and no problem changes, so it needs none of runHandler's error box and
+        // description refresh, and the window stays independent of the handlers.
+        connect(Image1, &PictureBox::clicked, this, [this] {
+            Image1Click();
+            endIfNothingVisible();
+        });
         keepLastInTabOrder(Image1);
     }
 }
@@ -219,4 +233,38 @@ void TWindow::showEvent(QShowEvent* event)
         }
     }
     QWidget::showEvent(event);
+}
+
+void endProgram()
+{
+    if (ended)
+        return;
+    ended = true;
+    if (programEnd())
+        programEnd()();
+    else
+        QCoreApplication::quit();
+}
+
+void setProgramEnd(std::function<void()> end)
+{
+    programEnd() = std::move(end);
+}
+
+bool programEnded()
+{
+    return ended;
+}
+
+void resetProgramEnded()
+{
+    ended = false;
+}
+
+void endIfNothingVisible()
+{
+    for (const TWindow* w : TWindow::all())
+        if (w->isVisible())
+            return;
+    endProgram();
 }

@@ -11,7 +11,8 @@ class PictureBox;
 
 // The common style of Veltora's windows: a fixed size (frame included) centred on the desktop,
 // the title-bar blue as background, a title bar with the caption only, and the exit picture
-// Image1 at the bottom right, whose click runs Image1Click (close the window).
+// Image1 at the bottom right, whose click runs Image1Click (close the window) and then ends the
+// program when no window is left on screen.
 //
 // Enter presses the push button that has the focus; otherwise the most recently marked
 // default button that is visible and enabled. A window may have several default buttons.
@@ -65,3 +66,12 @@ private:
 
 // Client size of a window whose outer size (frame included) is frameSize.
 QSize clientSize(QSize frameSize);
+
+// Ends the program (the main menu was closed). Tests replace what ending does.
+void endProgram();
+void setProgramEnd(std::function<void()> end);
+bool programEnded();
+void resetProgramEnded();
+
+// Ends the program when none of its windows is visible.
+void endIfNothingVisible();

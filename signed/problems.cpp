@@ -1,6 +1,7 @@
 #include "signed/problems.h"
 
 #include "shell/random.h"
+#include "shell/windowno.h"
 
 #include <cstdlib>
 
@@ -93,6 +94,6 @@ SignedProblem generateDivision(ReseedAt reseedAt)
 int helpPage(const SignedProblem& p)
 {
     if (p.op == QChar('+') || p.op == QChar('-'))
-        return p.negationFlag == 1 && p.op == QChar('-') ? 11 : 10;
-    return p.negationFlag == 1 && p.secondSign == 1 ? 12 : 13;
+        return p.negationFlag == 1 && p.op == QChar('-') ? WindowNo::SignedHelp2 : WindowNo::SignedHelp1;
+    return p.negationFlag == 1 && p.secondSign == 1 ? WindowNo::SignedHelp3 : WindowNo::SignedHelp4;
 }

@@ -3,11 +3,13 @@
 #include "equations/practice.h"
 #include "shell/controls.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
 #include "shell/prompt.h"
 #include "shell/random.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontMetrics>
 
@@ -68,25 +70,17 @@ QColor colourOf(const QLabel* l)
     return l->palette().color(QPalette::WindowText);
 }
 
-class PracticeFixture : public ::testing::Test {
+class PracticeFixture : public VeltoraWindows {
 protected:
     explicit PracticeFixture(bool withPictures = true) : dir_(withPictures) {}
     void SetUp() override
     {
-        setProgramEnd([] {});
-        setErrorSink([this](const QString& message) { errors.append(message); });
-        createForms();
+        VeltoraWindows::SetUp();
         open();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
     }
     void open()
     {
-        enterPractice(25);
+        enterPractice(WindowNo::EquationPractice);
         w = Form25;
         ASSERT_TRUE(w->isVisible());
     }
@@ -100,7 +94,6 @@ protected:
     }
     void enter() { ui::enter(w->focusWidget() ? w->focusWidget() : w); }
 
-    QStringList errors;
     TForm25* w = nullptr;
 
 private:

@@ -3,10 +3,12 @@
 #include "equations/equation.h"
 #include "equations/testwindow.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/prompt.h"
 #include "shell/random.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontMetrics>
 
@@ -16,48 +18,11 @@ using equation::EquationRow;
 
 namespace {
 
-const char* const largeNames[11] = {"Label133", "Label134", "Label135", "Label136", "Label137", "Label138",
-                                    "Label139", "Label140", "Label141", "Label142", "Label143"};
+const auto& largeNames = TForm26::largeNames;
 const int largeLefts[11] = {40, 88, 120, 151, 199, 232, 264, 311, 336, 368, 415};
 
-// The review rows by name, written out here as the layout gives them.
-struct RowNames {
-    std::array<const char*, 11> pieces;
-    const char* answer;
-    const char* verdict;
-};
-const RowNames rowNames[10] = {
-    {{"Label113", "Label114", "Label115", "Label116", "Label117", "Label118", "Label119", "Label120", "Label121",
-      "Label122", "Label123"},
-     "Edit1", "Label4"},
-    {{"Label1", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11", "Label15", "Label16", "Label17",
-      "Label18"},
-     "Edit2", "Label5"},
-    {{"Label19", "Label20", "Label21", "Label23", "Label24", "Label25", "Label26", "Label27", "Label28", "Label29",
-      "Label30"},
-     "Edit3", "Label22"},
-    {{"Label31", "Label33", "Label34", "Label35", "Label36", "Label38", "Label39", "Label40", "Label41", "Label42",
-      "Label43"},
-     "Edit4", "Label13"},
-    {{"Label45", "Label46", "Label47", "Label48", "Label49", "Label50", "Label52", "Label53", "Label54", "Label55",
-      "Label57"},
-     "Edit6", "Label32"},
-    {{"Label58", "Label59", "Label60", "Label61", "Label62", "Label64", "Label65", "Label66", "Label67", "Label68",
-      "Label69"},
-     "Edit7", "Label37"},
-    {{"Label70", "Label71", "Label72", "Label73", "Label74", "Label75", "Label76", "Label77", "Label78", "Label79",
-      "Label80"},
-     "Edit8", "Label44"},
-    {{"Label81", "Label82", "Label83", "Label84", "Label85", "Label86", "Label87", "Label88", "Label89", "Label90",
-      "Label91"},
-     "Edit9", "Label51"},
-    {{"Label92", "Label93", "Label94", "Label95", "Label96", "Label97", "Label98", "Label99", "Label100",
-      "Label101", "Label102"},
-     "Edit10", "Label56"},
-    {{"Label103", "Label104", "Label105", "Label106", "Label107", "Label108", "Label109", "Label110", "Label111",
-      "Label112", "Label124"},
-     "Edit11", "Label63"},
-};
+using RowNames = TForm26::ReviewNames;
+const auto& rowNames = TForm26::reviewNames;
 
 EquationRow shownLarge(QWidget* w)
 {
@@ -88,25 +53,21 @@ QList<QWidget*> sheetControls(QWidget* w)
     return all;
 }
 
-class EquationTest : public ::testing::Test {
+class EquationTest : public VeltoraWindows {
 protected:
     void SetUp() override
     {
-        setErrorSink([this](const QString& m) { errors.append(m); });
-        setProgramEnd([] {});
-        createForms();
+        VeltoraWindows::SetUp();
         open();
     }
     void TearDown() override
     {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
+        VeltoraWindows::TearDown();
         EXPECT_TRUE(errors.isEmpty()) << errors.join(' ');
     }
     void open()
     {
-        enterPractice(26);
+        enterPractice(WindowNo::EquationTest);
         w = Form26;
         ASSERT_TRUE(w->isVisible());
     }
@@ -138,7 +99,6 @@ protected:
     }
 
     TForm26* w = nullptr;
-    QStringList errors;
 };
 
 TEST_F(EquationTest, OpensOnQuestionOneWithNothingOfTheSheetShown)

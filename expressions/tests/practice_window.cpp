@@ -4,11 +4,13 @@
 #include "expressions/practice.h"
 #include "shell/feedback.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
 #include "shell/prompt.h"
 #include "shell/random.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontMetrics>
 
@@ -57,21 +59,13 @@ QString picture(int n)
     return QStringLiteral("paveikslai/images%1.jpg").arg(n);
 }
 
-class ExpressionPractice : public ::testing::Test {
+class ExpressionPractice : public VeltoraWindows {
 protected:
     explicit ExpressionPractice(bool withPictures = true) : dir_(withPictures) {}
     void SetUp() override
     {
-        setProgramEnd([] {});
-        setErrorSink([this](const QString& m) { errors << m; });
-        createForms();
+        VeltoraWindows::SetUp();
         open();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
     }
 
     // A new practice window, showing an expression of pattern p when p is given.
@@ -79,7 +73,7 @@ protected:
     {
         if (p != 0)
             fixSeed(seedForPattern(p));
-        enterPractice(19);
+        enterPractice(WindowNo::ExpressionPractice);
         w = Form19;
         edit = ui::find<QLineEdit>(w, "Edit5");
         check = ui::find<QPushButton>(w, "BitBtn30");
@@ -114,7 +108,6 @@ protected:
     QPushButton* underline = nullptr;
     QPushButton* next = nullptr;
     PictureBox* image = nullptr;
-    QStringList errors;
 
 private:
     ui::WorkingDirectory dir_;

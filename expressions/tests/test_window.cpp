@@ -3,47 +3,23 @@
 #include "expressions/expression.h"
 #include "expressions/testwindow.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/prompt.h"
 #include "shell/random.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontMetrics>
 #include <functional>
 
 namespace {
 
-const char* const questionNames[9] = {"Label15", "Label1",  "Label27", "Label30", "Label8",
-                                      "Label10", "Label6", "Label11", "Label14"};
+const auto& questionNames = ExpressionRow::questionNames;
 const int questionLefts[9] = {104, 144, 176, 207, 231, 264, 296, 320, 344};
 
-struct ReviewRowNames {
-    const char* pieces[9];
-    const char* answer;
-    const char* verdict;
-};
-const ReviewRowNames sheet[10] = {
-    {{"Label7", "Label9", "Label16", "Label17", "Label18", "Label19", "Label20", "Label21", "Label23"}, "Edit1",
-     "Label4"},
-    {{"Label24", "Label25", "Label26", "Label28", "Label29", "Label31", "Label33", "Label34", "Label35"}, "Edit2",
-     "Label5"},
-    {{"Label36", "Label38", "Label39", "Label40", "Label41", "Label42", "Label43", "Label45", "Label46"}, "Edit3",
-     "Label22"},
-    {{"Label47", "Label48", "Label49", "Label50", "Label52", "Label53", "Label54", "Label55", "Label57"}, "Edit4",
-     "Label13"},
-    {{"Label58", "Label59", "Label60", "Label61", "Label62", "Label64", "Label65", "Label66", "Label67"}, "Edit6",
-     "Label32"},
-    {{"Label68", "Label69", "Label70", "Label71", "Label72", "Label73", "Label74", "Label75", "Label76"}, "Edit7",
-     "Label37"},
-    {{"Label77", "Label78", "Label79", "Label80", "Label81", "Label82", "Label83", "Label84", "Label85"}, "Edit8",
-     "Label44"},
-    {{"Label86", "Label87", "Label88", "Label89", "Label90", "Label91", "Label92", "Label93", "Label94"}, "Edit9",
-     "Label51"},
-    {{"Label95", "Label96", "Label97", "Label98", "Label99", "Label100", "Label101", "Label102", "Label103"},
-     "Edit10", "Label56"},
-    {{"Label104", "Label105", "Label106", "Label107", "Label108", "Label109", "Label110", "Label111", "Label112"},
-     "Edit11", "Label63"},
-};
+using ReviewRowNames = TForm20::ReviewNames;
+const auto& sheet = TForm20::reviewNames;
 
 expr::RowTexts texts(QWidget* w, const char* const (&names)[9])
 {
@@ -94,26 +70,22 @@ QString wrongWriting(const QString& accepted, int variant)
     }
 }
 
-class ExpressionTest : public ::testing::Test {
+class ExpressionTest : public VeltoraWindows {
 protected:
     void SetUp() override
     {
-        setProgramEnd([] {});
-        setErrorSink([this](const QString& m) { errors << m; });
-        createForms();
+        VeltoraWindows::SetUp();
         open();
     }
     void TearDown() override
     {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
+        VeltoraWindows::TearDown();
         EXPECT_TRUE(errors.isEmpty()) << errors.join(' ');
     }
 
     void open()
     {
-        enterPractice(20);
+        enterPractice(WindowNo::ExpressionTest);
         w = Form20;
         box = ui::find<QLineEdit>(w, "Edit5");
         toliau = ui::find<QPushButton>(w, "BitBtn1");
@@ -156,7 +128,6 @@ protected:
     QPushButton* toliau = nullptr;
     QStringList typed;
     QList<expr::RowTexts> asked;
-    QStringList errors;
 };
 
 TEST_F(ExpressionTest, OpensOnQuestionOneWithItsRowAlreadyCopied)

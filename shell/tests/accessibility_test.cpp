@@ -4,6 +4,7 @@
 #include "shell/controls.h"
 #include "shell/feedback.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
 #include "shell/window.h"
@@ -15,6 +16,7 @@
 #include "signed/testwindow.h"
 #include "testing/spoken.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QAccessible>
 #include <QAbstractButton>
@@ -94,7 +96,8 @@ void checkEveryWindow()
         ASSERT_NE(iface, nullptr);
         EXPECT_EQ(iface->role(), QAccessible::Window) << window->objectName();
         // The prompt has no caption; it is named by its message.
-        const QString expected = window == form(9) ? QStringLiteral("Iveskite skaičių") : window->windowTitle();
+        const QString expected =
+            window == form(WindowNo::Prompt) ? QStringLiteral("Iveskite skaičių") : window->windowTitle();
         EXPECT_EQ(iface->text(QAccessible::Name), expected) << window->objectName();
         checkControls(window);
     }
@@ -170,23 +173,8 @@ void expectDescribed(QLineEdit* box, int expected)
     EXPECT_EQ(*answer, expected) << problem;
 }
 
-class Accessibility : public ::testing::Test {
+class Accessibility : public VeltoraWindows {
 protected:
-    void SetUp() override
-    {
-        setProgramEnd([] {});
-        setErrorSink([this](const QString& message) { errors.append(message); });
-        createForms();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
-        resetProgramEnded();
-    }
-
-    QStringList errors;
     ui::WorkingDirectory dir{true};
 };
 
@@ -237,7 +225,7 @@ TEST_F(Accessibility, TheExitPictureIsAButtonThatAScreenReaderCanPress)
         EXPECT_EQ(iface->role(), QAccessible::Button);
         EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Pabaiga"));
         ASSERT_TRUE(canPress(iface));
-        if (window == form(1))
+        if (window == form(WindowNo::MainMenu))
             continue;
         window->show();
         iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -246,15 +234,17 @@ TEST_F(Accessibility, TheExitPictureIsAButtonThatAScreenReaderCanPress)
     }
     // The main menu's exit picture ends the program.
     EXPECT_FALSE(programEnded());
-    form(1)->show();
-    accessible(form(1)->Image1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    form(WindowNo::MainMenu)->show();
+    accessible(form(WindowNo::MainMenu)->Image1)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
     EXPECT_TRUE(programEnded());
 }
 
 TEST_F(Accessibility, RewardPicturesAreGraphicsWithNothingToPress)
 {
-    enterPractice(8);
+    enterPractice(WindowNo::SignedPractice);
     for (int n = 2; n <= 11; ++n) {
         auto* box = ui::find<PictureBox>(Form8, QStringLiteral("Image%1").arg(n).toLatin1().constData());
         ASSERT_NE(box, nullptr);
@@ -268,7 +258,7 @@ TEST_F(Accessibility, RewardPicturesAreGraphicsWithNothingToPress)
 
 TEST_F(Accessibility, PracticeAnswerBoxesFollowTheProblemThroughEveryKind)
 {
-    enterPractice(8);
+    enterPractice(WindowNo::SignedPractice);
     auto* w = Form8;
     // Two rounds of the ten kinds: every "Toliau" brings a new problem, and the description of
     // the box now shown must be that problem, answered right by what it says.
@@ -289,7 +279,7 @@ TEST_F(Accessibility, PracticeAnswerBoxesFollowTheProblemThroughEveryKind)
 
 TEST_F(Accessibility, TallyCountsAreSpokenWithTheirCaptions)
 {
-    enterPractice(8);
+    enterPractice(WindowNo::SignedPractice);
     auto* w = Form8;
     const TForm8::Kind& kind = w->kind(1);
     EXPECT_EQ(name(w->tally().Label4), QStringLiteral("Teisingi atsakymai: 0"));
@@ -351,7 +341,7 @@ TEST_F(Accessibility, PracticeVerdictsAreToldAndToliauGetsTheFocus)
 // "Pagalba" opens a help page, which is read out as it comes up: its lines from the top.
 TEST_F(Accessibility, AHelpPageIsReadOutWhenItOpens)
 {
-    enterPractice(8);
+    enterPractice(WindowNo::SignedPractice);
     QTest::mouseClick(Form8->kind(1).help, Qt::LeftButton);
     QWidget* page = nullptr;
     for (int n = 10; n <= 13; ++n)
@@ -374,7 +364,7 @@ TEST_F(Accessibility, AHelpPageIsReadOutWhenItOpens)
 
 TEST_F(Accessibility, TestAnswerBoxesCarryTheirQuestionOnTheReviewSheetToo)
 {
-    enterPractice(14);
+    enterPractice(WindowNo::SignedTest);
     auto* w = Form14;
     for (int n = 1; n <= 10; ++n) {
         SCOPED_TRACE(n);
@@ -433,7 +423,7 @@ TEST_F(Accessibility, TheReviewSheetIsReadWithTheExitPicture)
 TEST_F(Accessibility, ExpressionBoxesCarryTheExpressionTheyAnswer)
 {
     // Practice: what the box says simplifies to the answer the window accepts.
-    enterPractice(19);
+    enterPractice(WindowNo::ExpressionPractice);
     for (int step = 0; step < 10; ++step) {
         SCOPED_TRACE(step);
         const QString problem = description(Form19->Edit5);
@@ -450,7 +440,7 @@ TEST_F(Accessibility, ExpressionBoxesCarryTheExpressionTheyAnswer)
     }
 
     // Test: the question box, then every review box, carries its own expression.
-    enterPractice(20);
+    enterPractice(WindowNo::ExpressionTest);
     // The next question is told only in the window that has the keyboard.
     Form20->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form20));
@@ -481,7 +471,7 @@ TEST_F(Accessibility, ExpressionBoxesCarryTheExpressionTheyAnswer)
 TEST_F(Accessibility, EquationBoxesCarryTheEquationTheyAnswer)
 {
     // Practice: the equation as described, solved, is the answer the window wants.
-    enterPractice(25);
+    enterPractice(WindowNo::EquationPractice);
     for (int step = 0; step < 10; ++step) {
         SCOPED_TRACE(step);
         const QString problem = description(Form25->Edit5);
@@ -494,7 +484,7 @@ TEST_F(Accessibility, EquationBoxesCarryTheEquationTheyAnswer)
         QTest::mouseClick(Form25->BitBtn32, Qt::LeftButton);
     }
 
-    enterPractice(26);
+    enterPractice(WindowNo::EquationTest);
     Form26->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form26));
     for (int n = 1; n <= 10; ++n) {

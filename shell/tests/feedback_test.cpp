@@ -5,6 +5,7 @@
 #include "shell/prompt.h"
 #include "shell/random.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFile>
 #include <QLabel>
@@ -127,22 +128,7 @@ TEST(Loader, ReportsMissingAndBrokenFiles)
     }
 }
 
-class Feedback : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        setErrorSink([this](const QString& m) { errors.push_back(m); });
-        setProgramEnd([] {});
-        createForms();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
-    }
-    std::vector<QString> errors;
-};
+using Feedback = VeltoraWindows;
 
 TEST_F(Feedback, NextRewardLoadsTheCycleInTurn)
 {

@@ -1,9 +1,11 @@
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/menus.h"
 #include "shell/navigation.h"
 #include "shell/window.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -27,23 +29,12 @@ protected:
     }
 };
 
-class Navigation : public ::testing::Test {
+class Navigation : public VeltoraWindows {
 protected:
-    void SetUp() override
-    {
-        setProgramEnd([] {});
-        createForms();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setProgramEnd({});
-    }
-
     static std::vector<int> visible()
     {
         std::vector<int> shown;
-        for (int n = 1; n <= 26; ++n)
+        for (int n = 1; n <= WindowNo::Count; ++n)
             if (form(n)->isVisible())
                 shown.push_back(n);
         return shown;
@@ -54,7 +45,7 @@ TEST_F(Navigation, StartsOnTheMainMenuAloneWithEveryWindowNamed)
 {
     EXPECT_EQ(visible(), std::vector<int>{1});
     EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Veltora 7"));
-    for (int n = 1; n <= 26; ++n) {
+    for (int n = 1; n <= WindowNo::Count; ++n) {
         EXPECT_EQ(form(n)->objectName(), QStringLiteral("Form%1").arg(n));
         EXPECT_EQ(QString::fromLatin1(form(n)->metaObject()->className()), QStringLiteral("TForm%1").arg(n));
         EXPECT_EQ(form(n)->findChild<QWidget*>(QStringLiteral("Image1")) != nullptr, n != 9) << n;
@@ -70,7 +61,7 @@ TEST_F(Navigation, CaptionsOfTheCatalogue)
     const QString captions[] = {QStringLiteral("Veltora 7"), signed1, signed1, signed1, signed1, signed1,
                                 signed2, signed2, QString(), signed1, signed2, signed2, signed2, signed2,
                                 expr, expr, expr, expr, expr, expr, eq, eq, eq, eq, eq, eq};
-    for (int n = 1; n <= 26; ++n)
+    for (int n = 1; n <= WindowNo::Count; ++n)
         EXPECT_EQ(form(n)->windowTitle(), captions[n - 1]) << "Form" << n;
 }
 
@@ -173,7 +164,7 @@ TEST_F(Navigation, TopicMenusCreateANewExerciseWindowOnEveryEntryAndStayOnScreen
 
 TEST_F(Navigation, ExitPictureOnlyHidesItsWindow)
 {
-    for (int n = 2; n <= 26; ++n) {
+    for (int n = 2; n <= WindowNo::Count; ++n) {
         if (n == 9)
             continue;
         showForm(form(n));
@@ -186,10 +177,10 @@ TEST_F(Navigation, ExitPictureOnlyHidesItsWindow)
 TEST_F(Navigation, MainMenuExitPictureEndsTheProgramWhateverIsOpen)
 {
     ui::click(Form1, "BitBtn1");
-    ui::click(form(2), "BitBtn2");
-    ui::click(form(2), "BitBtn4");
+    ui::click(form(WindowNo::SignedMenu), "BitBtn2");
+    ui::click(form(WindowNo::SignedMenu), "BitBtn4");
     ASSERT_TRUE(Form1->isVisible());
-    ASSERT_TRUE(form(8)->isVisible());
+    ASSERT_TRUE(form(WindowNo::SignedPractice)->isVisible());
     ui::click(Form1, "Image1");
     EXPECT_TRUE(programEnded());
 }
@@ -199,26 +190,26 @@ TEST_F(Navigation, ClosingTheLastVisibleWindowEndsTheProgram)
     // A topic menu's exit picture while the main menu is hidden.
     ui::click(Form1, "BitBtn2");
     ASSERT_EQ(visible(), std::vector<int>{16});
-    ui::click(form(16), "Image1");
+    ui::click(form(WindowNo::ExpressionMenu), "Image1");
     EXPECT_TRUE(programEnded());
 }
 
 TEST_F(Navigation, ClosingATheoryPageAloneEndsTheProgram)
 {
     ui::click(Form1, "BitBtn3");
-    ui::click(form(21), "BitBtn1");
+    ui::click(form(WindowNo::EquationMenu), "BitBtn1");
     ASSERT_EQ(visible(), std::vector<int>{22});
-    ui::click(form(22), "BitBtn2"); // navigation passes through no visible window: not an end
+    ui::click(form(WindowNo::EquationTheory1), "BitBtn2"); // navigation passes through no visible window: not an end
     EXPECT_FALSE(programEnded());
-    ui::click(form(23), "Image1");
+    ui::click(form(WindowNo::EquationTheory2), "Image1");
     EXPECT_TRUE(programEnded());
 }
 
 TEST_F(Navigation, PracticeExitReturnsToTheTopicMenuUnderneath)
 {
     ui::click(Form1, "BitBtn1");
-    ui::click(form(2), "BitBtn2");
-    ui::click(form(8), "Image1");
+    ui::click(form(WindowNo::SignedMenu), "BitBtn2");
+    ui::click(form(WindowNo::SignedPractice), "Image1");
     EXPECT_EQ(visible(), std::vector<int>{2});
     EXPECT_FALSE(programEnded());
 }
@@ -226,8 +217,8 @@ TEST_F(Navigation, PracticeExitReturnsToTheTopicMenuUnderneath)
 TEST_F(Navigation, TurinysFromPracticeLeavesTheTopicMenuOnScreen)
 {
     ui::click(Form1, "BitBtn1");
-    ui::click(form(2), "BitBtn2");
-    ui::click(form(8), "BitBtn5");
+    ui::click(form(WindowNo::SignedMenu), "BitBtn2");
+    ui::click(form(WindowNo::SignedPractice), "BitBtn5");
     EXPECT_EQ(visible(), (std::vector<int>{1, 2}));
 }
 

@@ -1,11 +1,13 @@
 // Entering a practice or test window again and again: every entry is a new instance, and the
 // instances it replaces are released, so the program does not grow however often a pupil comes back.
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/menus.h"
 #include "shell/navigation.h"
 #include "shell/window.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QPushButton>
 
@@ -20,25 +22,16 @@ struct Entry {
     const char* leave;
 };
 const Entry entries[] = {
-    {8, 2, "BitBtn2", "BitBtn1"},   {14, 2, "BitBtn3", "Image1"},   {19, 16, "BitBtn2", "BitBtn1"},
-    {20, 16, "BitBtn3", "Image1"},  {25, 21, "BitBtn2", "BitBtn1"}, {26, 21, "BitBtn3", "Image1"},
+    {WindowNo::SignedPractice, WindowNo::SignedMenu, "BitBtn2", "BitBtn1"},
+    {WindowNo::SignedTest, WindowNo::SignedMenu, "BitBtn3", "Image1"},
+    {WindowNo::ExpressionPractice, WindowNo::ExpressionMenu, "BitBtn2", "BitBtn1"},
+    {WindowNo::ExpressionTest, WindowNo::ExpressionMenu, "BitBtn3", "Image1"},
+    {WindowNo::EquationPractice, WindowNo::EquationMenu, "BitBtn2", "BitBtn1"},
+    {WindowNo::EquationTest, WindowNo::EquationMenu, "BitBtn3", "Image1"},
 };
 
-class Reentry : public ::testing::Test {
+class Reentry : public VeltoraWindows {
 protected:
-    void SetUp() override
-    {
-        setProgramEnd([] {});
-        setErrorSink([](const QString&) {});
-        createForms();
-    }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
-    }
-
     // Lets the event loop release what was given up.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -82,17 +75,17 @@ TEST_F(Reentry, AReplacedWindowStillOnScreenStaysUntilClosed)
 {
     showForm(Form2);
     ui::click(Form2, "BitBtn2");
-    TWindow* first = form(8);
+    TWindow* first = form(WindowNo::SignedPractice);
     // The pupil goes back to the menu without closing the practice window and enters again.
     showForm(Form2);
     ui::click(Form2, "BitBtn2");
     settle();
-    ASSERT_EQ(instances(8).size(), 2);
+    ASSERT_EQ(instances(WindowNo::SignedPractice).size(), 2);
     EXPECT_TRUE(first->isVisible()) << "nothing on screen changes";
     ui::click(first, "Image1");
     settle();
-    EXPECT_EQ(instances(8), QList<TWindow*>{form(8)});
-    EXPECT_TRUE(form(8)->isVisible());
+    EXPECT_EQ(instances(WindowNo::SignedPractice), QList<TWindow*>{form(WindowNo::SignedPractice)});
+    EXPECT_TRUE(form(WindowNo::SignedPractice)->isVisible());
 }
 
 // Left alone, the program makes the other windows after the main menu's first paint, in the
@@ -131,21 +124,22 @@ TEST(StartUp, TheOtherWindowsFollowTheMainMenu)
     EXPECT_EQ(TWindow::all(), QList<TWindow*>{Form1});
 
     // A pupil quick enough to enter the signed-number practice before the menu is painted.
-    TWindow* menu = form(2);
+    TWindow* menu = form(WindowNo::SignedMenu);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(TWindow::all().size(), 20) << "the menus, pages and prompt";
     for (const Entry& e : entries)
         EXPECT_EQ(form(e.window), nullptr) << "Form" << e.window;
     showForm(menu);
     ui::click(menu, "BitBtn2");
-    TWindow* entered = form(8);
+    TWindow* entered = form(WindowNo::SignedPractice);
     ASSERT_NE(entered, nullptr);
     EXPECT_TRUE(entered->isVisible());
 
-    ASSERT_TRUE(QTest::qWaitFor([] { return form(26) != nullptr; }, 5000)) << "the menu was painted";
+    ASSERT_TRUE(QTest::qWaitFor([] { return form(WindowNo::EquationTest) != nullptr; }, 5000))
+        << "the menu was painted";
     EXPECT_EQ(TWindow::all().size(), 26);
-    EXPECT_EQ(form(2), menu) << "the menu made on the spot is kept";
-    EXPECT_EQ(form(8), entered) << "the window entered is kept";
+    EXPECT_EQ(form(WindowNo::SignedMenu), menu) << "the menu made on the spot is kept";
+    EXPECT_EQ(form(WindowNo::SignedPractice), entered) << "the window entered is kept";
     for (const Entry& e : entries)
         EXPECT_EQ(form(e.window)->isVisible(), e.window == 8) << "Form" << e.window;
     destroyForms();

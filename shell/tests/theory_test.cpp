@@ -4,11 +4,13 @@
 // and TForm24, and the "Toliau" chain of each topic.
 #include "shell/controls.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/menus.h"
 #include "shell/theory.h"
 #include "shell/window.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -247,7 +249,7 @@ QLabel* labelOf(QWidget* page, const char* name)
 std::vector<int> visibleWindows()
 {
     std::vector<int> shown;
-    for (int n = 1; n <= 26; ++n)
+    for (int n = 1; n <= WindowNo::Count; ++n)
         if (form(n)->isVisible())
             shown.push_back(n);
     return shown;
@@ -270,23 +272,13 @@ std::vector<QWidget*> keepClear(QWidget* page)
     return controls;
 }
 
-class Theory : public ::testing::Test {
+class Theory : public VeltoraWindows {
 protected:
-    void SetUp() override
-    {
-        setErrorSink([this](const QString& message) { errors.push_back(message); });
-        setProgramEnd([] {});
-        createForms();
-    }
     void TearDown() override
     {
-        destroyForms();
+        VeltoraWindows::TearDown();
         EXPECT_TRUE(errors.empty()) << "error box: " << errors.front();
-        setErrorSink({});
-        setProgramEnd({});
     }
-
-    std::vector<QString> errors;
 
     // Opens a theory page the way a pupil does: from the main menu through the topic menu's
     // "Teorija" and the "Toliau" buttons of the chain.

@@ -2,10 +2,12 @@
 // Helpers for driving the signed-number practice window TForm8 through its controls by name.
 #include "shell/controls.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/picture.h"
 #include "signed/practice.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -148,25 +150,16 @@ inline void answerAndGoOn(TForm8* w)
 // The offscreen platform warns on every raise(); the tests do not need to hear it.
 // Every window test: a fresh program in a working directory with or without the pictures,
 // errors recorded instead of shown, the program's end replaced.
-class PracticeFixture : public ::testing::Test {
+class PracticeFixture : public VeltoraWindows {
 protected:
     explicit PracticeFixture(bool withPictures = true) : dir_(withPictures) {}
     void SetUp() override
     {
-        setProgramEnd([] {});
-        setErrorSink([this](const QString& message) { errors.append(message); });
-        createForms();
-        enterPractice(8);
+        VeltoraWindows::SetUp();
+        enterPractice(WindowNo::SignedPractice);
         window = Form8;
     }
-    void TearDown() override
-    {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
-    }
 
-    QStringList errors;
     TForm8* window = nullptr;
 
 private:

@@ -318,7 +318,7 @@ TEST_F(SignedPracticeWindow, NavigationLeavesTheWindow)
     ui::click(window, "BitBtn5"); // "Turinys"
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(Form1->isVisible());
-    enterPractice(8);
+    enterPractice(WindowNo::SignedPractice);
     ui::click(Form8, "Image1");
     EXPECT_FALSE(Form8->isVisible());
 }
@@ -358,8 +358,8 @@ TEST_F(SignedPracticeWindow, HelpTwiceBringsTheSamePageToTheFront)
     window->BitBtn7->click();
     EXPECT_EQ(TWindow::all().size(), before);
     int open = 0;
-    for (TWindow* p : {form(10), form(11), form(12), form(13)})
-        open += p->isVisible() ? 1 : 0;
+    for (int n = WindowNo::SignedHelp1; n <= WindowNo::SignedHelp4; ++n)
+        open += form(n)->isVisible() ? 1 : 0;
     EXPECT_EQ(open, 1);
 }
 
@@ -393,7 +393,7 @@ std::uint64_t addSubSeed(int first, QChar op, int second)
 TForm8* practiceWithKindOne(std::uint64_t seed)
 {
     fixSeed(seed);
-    enterPractice(8);
+    enterPractice(WindowNo::SignedPractice);
     return Form8;
 }
 
@@ -420,7 +420,7 @@ TEST_F(SignedPracticeWindow, HelpPagesOfTheEdgeCasesThroughTheWindow)
     const std::uint64_t byTwo = seedFor([] { return generateDivision(ReseedAt::BeforeSigns); }, -8, 2);
     const std::uint64_t byMinusTwo = seedFor([] { return generateDivision(ReseedAt::BeforeSigns); }, 8, -2);
     for (const std::uint64_t seed : {byTwo, byMinusTwo}) {
-        enterPractice(8);
+        enterPractice(WindowNo::SignedPractice);
         TForm8* w = Form8;
         answerAndGoOn(w);
         typeAndEnter(w, QString::number(expected(w, 2)));

@@ -2,6 +2,7 @@
 // labels, typed into the boxes and sent with Enter or a click on "Toliau".
 #include "shell/controls.h"
 #include "shell/forms.h"
+#include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/prompt.h"
 #include "shell/random.h"
@@ -9,6 +10,7 @@
 #include "signed/problems.h"
 #include "signed/testwindow.h"
 #include "testing/ui.h"
+#include "testing/veltora_fixture.h"
 
 #include <QStringList>
 #include <functional>
@@ -107,26 +109,22 @@ bool showsAnything(const QLabel* l)
     return l->isVisible() && !l->text().isEmpty();
 }
 
-class SignedTestWindow : public ::testing::Test {
+class SignedTestWindow : public VeltoraWindows {
 protected:
     void SetUp() override
     {
-        setErrorSink([this](const QString& m) { errors.push_back(m); });
-        setProgramEnd([] {});
-        createForms();
+        VeltoraWindows::SetUp();
         open();
     }
     void TearDown() override
     {
-        destroyForms();
-        setErrorSink({});
-        setProgramEnd({});
+        VeltoraWindows::TearDown();
         EXPECT_TRUE(errors.empty());
     }
 
     void open()
     {
-        enterPractice(14);
+        enterPractice(WindowNo::SignedTest);
         w = Form14;
         ASSERT_TRUE(w->isVisible());
     }
@@ -157,7 +155,6 @@ protected:
     }
 
     TForm14* w = nullptr;
-    std::vector<QString> errors;
 };
 
 TEST_F(SignedTestWindow, OpensOnQuestionOneWithTheFocusInItsBox)
