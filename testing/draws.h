@@ -14,6 +14,11 @@
 class ScriptedDraws final : public DrawSource {
 public:
     ScriptedDraws(std::initializer_list<int> values = {}) : values_(values), after_(drawSource()) {}
+    template <class Values>
+    explicit ScriptedDraws(const Values& values) : ScriptedDraws()
+    {
+        append(values);
+    }
     ~ScriptedDraws() override
     {
         if (!values_.empty())
@@ -39,10 +44,4 @@ public:
 private:
     std::deque<int> values_;
     DrawSource& after_;
-};
-
-// Scripted draws in place of the current source for the object's lifetime.
-struct ScriptedDrawsInPlace {
-    ScriptedDraws draws;
-    ScopedDrawSource scope{draws};
 };

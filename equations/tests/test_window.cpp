@@ -276,8 +276,7 @@ constexpr EquationDraws cancelledMinusOne{1, 0, 1, 0, 0, 1, 0, 2, 0, 0, 4, 0};
 
 EquationRow drawn(const EquationDraws& values, equation::Variant variant)
 {
-    ScriptedDraws draws;
-    draws.append(values);
+    ScriptedDraws draws(values);
     return equation::generate([&draws](int n) { return draws.draw(n); }, variant).row;
 }
 

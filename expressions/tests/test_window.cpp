@@ -310,8 +310,7 @@ TEST_F(ExpressionTest, ImplicitOnesOfLikeLetterTermsAreWrittenOutOnTheSheet)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.listed);
-        ScriptedDraws scripted;
-        scripted.append(c.draws);
+        ScriptedDraws scripted(c.draws);
         ScopedDrawSource in(scripted);
         open();
         const ReviewRowNames& row = sheet[0];

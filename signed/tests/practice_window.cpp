@@ -370,8 +370,7 @@ using SignDraws = std::array<int, 4>;
 // A new instance whose kind 1 problem is drawn from the given values.
 TForm8* practiceWithKindOne(const SignDraws& draws)
 {
-    ScriptedDraws scripted;
-    scripted.append(draws);
+    ScriptedDraws scripted(draws);
     ScopedDrawSource in(scripted);
     enterPractice(WindowNo::SignedPractice);
     return Form8;
@@ -403,12 +402,13 @@ TEST_F(SignedPracticeWindow, HelpPagesOfTheEdgeCasesThroughTheWindow)
     const SignDraws byTwo{7, 1, 1, 0};
     const SignDraws byMinusTwo{7, 1, 0, 1};
     for (const SignDraws& division : {byTwo, byMinusTwo}) {
-        ScriptedDrawsInPlace scripted;
+        ScriptedDraws scripted;
+        ScopedDrawSource in(scripted);
         enterPractice(WindowNo::SignedPractice);
         TForm8* w = Form8;
         answerAndGoOn(w);
         typeAndEnter(w, QString::number(expected(w, 2)));
-        scripted.draws.append(division);
+        scripted.append(division);
         pressEnter(w);
         ASSERT_EQ(visibleKind(w), 3);
         w->BitBtn2->click();
@@ -427,7 +427,7 @@ TEST_F(SignedPracticeWindow, HelpPagesOfTheEdgeCasesThroughTheWindow)
         }
         typeAndEnter(w, QStringLiteral("-4"));
         EXPECT_EQ(ui::text(w, "Label6"), QStringLiteral("Gerai"));
-        scripted.draws.append(times);
+        scripted.append(times);
         pressEnter(w);
         ASSERT_EQ(visibleKind(w), 4);
         EXPECT_EQ(ui::text(w, "Label21"), QStringLiteral("-2"));
