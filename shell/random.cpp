@@ -24,16 +24,25 @@ std::uint64_t mix(std::uint64_t x)
     return x ^ (x >> 31);
 }
 
+class ProgramDraws final : public DrawSource {
+public:
+    int draw(int n) override;
+    void reseed() override;
+};
+
+ProgramDraws programDraws;
+DrawSource* current = &programDraws;
+
 } // namespace
 
-int draw(int n)
+int ProgramDraws::draw(int n)
 {
     if (n <= 1)
         return 0;
     return std::uniform_int_distribution<int>(0, n - 1)(engine());
 }
 
-void reseed()
+void ProgramDraws::reseed()
 {
     ++reseeds;
     std::uint64_t seed;
@@ -46,6 +55,31 @@ void reseed()
         seed = mix(static_cast<std::uint64_t>(now) ^ mix(reseeds) ^ engine()());
     }
     engine().seed(seed);
+}
+
+DrawSource& drawSource()
+{
+    return *current;
+}
+
+ScopedDrawSource::ScopedDrawSource(DrawSource& source) : previous_(current)
+{
+    current = &source;
+}
+
+ScopedDrawSource::~ScopedDrawSource()
+{
+    current = previous_;
+}
+
+int draw(int n)
+{
+    return current->draw(n);
+}
+
+void reseed()
+{
+    current->reseed();
 }
 
 void fixSeed(std::uint64_t base)

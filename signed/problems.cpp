@@ -1,6 +1,5 @@
 #include "signed/problems.h"
 
-#include "shell/random.h"
 #include "shell/windowno.h"
 
 #include <cstdlib>
@@ -9,30 +8,30 @@ namespace {
 
 // Reseeds, then draws the first number's sign and magnitude (1 … range) and the second sign
 // draw, in that order. Returns the first sign draw.
-int drawFirstNumber(SignedProblem& p, int range)
+int drawFirstNumber(SignedProblem& p, int range, DrawSource& draws)
 {
-    reseed();
-    const int s1 = draw(2);
-    const int a = draw(range) + 1;
+    draws.reseed();
+    const int s1 = draws.draw(2);
+    const int a = draws.draw(range) + 1;
     p.first = s1 == 1 ? -a : a;
     p.negationFlag = s1 == 1 ? 1 : 0;
-    p.secondSign = draw(2);
+    p.secondSign = draws.draw(2);
     return s1;
 }
 
 } // namespace
 
-SignedProblem generateAddSub(int range)
+SignedProblem generateAddSub(int range, DrawSource& draws)
 {
     SignedProblem p;
-    const int s1 = drawFirstNumber(p, range);
+    const int s1 = drawFirstNumber(p, range, draws);
     const int a = std::abs(p.first);
     p.op = p.secondSign == 1 ? QChar('-') : QChar('+');
     if (s1 != 1 && p.secondSign != 1) {
         p.negationFlag = 1;
         p.first = -a;
     }
-    const int b = draw(range) + 1;
+    const int b = draws.draw(range) + 1;
     p.second = b;
     if (s1 != 1 && p.first >= b) {
         // Only a positive a minus a smaller or equal b gets here: it is asked as -b - b.
@@ -43,12 +42,12 @@ SignedProblem generateAddSub(int range)
     return p;
 }
 
-SignedProblem generateMultiplication(int firstRange, int secondRange)
+SignedProblem generateMultiplication(int firstRange, int secondRange, DrawSource& draws)
 {
     SignedProblem p;
     p.op = QChar('*');
-    const int s1 = drawFirstNumber(p, firstRange);
-    const int b = draw(secondRange) + 1;
+    const int s1 = drawFirstNumber(p, firstRange, draws);
+    const int b = draws.draw(secondRange) + 1;
     p.second = p.secondSign == 1 ? -b : b;
     if (s1 != 1 && p.secondSign != 1) {
         p.negationFlag = 1;
@@ -67,21 +66,21 @@ int raiseToMultiple(int dividend, int divisor)
     return dividend;
 }
 
-SignedProblem generateDivision(ReseedAt reseedAt)
+SignedProblem generateDivision(ReseedAt reseedAt, DrawSource& draws)
 {
     SignedProblem p;
     p.op = QChar(':');
     if (reseedAt == ReseedAt::BeforeNumbers)
-        reseed();
-    const int drawn = draw(20) + 1;
-    const int v = draw(8) + 1;
+        draws.reseed();
+    const int drawn = draws.draw(20) + 1;
+    const int v = draws.draw(8) + 1;
     const int d = raiseToMultiple(drawn, v);
     if (reseedAt == ReseedAt::BeforeSigns)
-        reseed();
-    const int s1 = draw(2);
+        draws.reseed();
+    const int s1 = draws.draw(2);
     p.first = s1 == 1 ? -d : d;
     p.negationFlag = s1 == 1 ? 1 : 0;
-    p.secondSign = draw(2);
+    p.secondSign = draws.draw(2);
     p.second = p.secondSign == 1 ? -v : v;
     if (s1 != 1 && p.secondSign != 1) {
         p.negationFlag = 1;

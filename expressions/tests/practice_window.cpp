@@ -8,7 +8,7 @@
 #include "shell/handlers.h"
 #include "shell/picture.h"
 #include "shell/prompt.h"
-#include "shell/random.h"
+#include "testing/draws.h"
 #include "testing/ui.h"
 #include "testing/veltora_fixture.h"
 
@@ -43,15 +43,14 @@ expr::Expression shown(QWidget* w)
     return e.value_or(expr::Expression{});
 }
 
-// A seed after which the first expression drawn has the given pattern.
-std::uint64_t seedForPattern(int p)
+// The draws of an expression 3 + 5 - 2 whose letter terms make pattern p: sign and size - 1 of
+// term 1, its letter; operator, magnitude - 1 and letter of term 2; the same for term 3.
+std::array<int, 9> patternDraws(int p)
 {
-    for (std::uint64_t seed = 1;; ++seed) {
-        fixSeed(seed);
-        reseed();
-        if (expr::pattern(expr::generate(draw)) == p)
-            return seed;
-    }
+    const std::array<int, 3> letters[8] = {{}, {1, 1, 0}, {1, 0, 1}, {0, 1, 1}, {1, 1, 1},
+                                           {0, 0, 1}, {0, 1, 0}, {1, 0, 0}};
+    const auto [l1, l2, l3] = letters[p];
+    return {0, 2, l1, 0, 4, l2, 1, 1, l3};
 }
 
 QString picture(int n)
@@ -72,7 +71,7 @@ protected:
     void open(int p = 0)
     {
         if (p != 0)
-            fixSeed(seedForPattern(p));
+            draws_.append(patternDraws(p));
         enterPractice(WindowNo::ExpressionPractice);
         w = Form19;
         edit = ui::find<QLineEdit>(w, "Edit5");
@@ -111,6 +110,8 @@ protected:
 
 private:
     ui::WorkingDirectory dir_;
+    ScriptedDraws draws_;
+    ScopedDrawSource drawsInPlace_{draws_};
 };
 
 class ExpressionPracticeWithoutPictures : public ExpressionPractice {

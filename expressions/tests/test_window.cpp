@@ -6,7 +6,7 @@
 #include "shell/windowno.h"
 #include "shell/handlers.h"
 #include "shell/prompt.h"
-#include "shell/random.h"
+#include "testing/draws.h"
 #include "testing/ui.h"
 #include "testing/veltora_fixture.h"
 
@@ -291,36 +291,27 @@ TEST_F(ExpressionTest, ReviewSheetListsEveryQuestionWithTheAnswerAsTyped)
     EXPECT_EQ(w->questionIndex(), 10);
 }
 
-// A seed after which the first expression drawn has the property.
-std::uint64_t seedFor(const std::function<bool(const expr::Expression&)>& wanted)
-{
-    for (std::uint64_t seed = 1;; ++seed) {
-        fixSeed(seed);
-        reseed();
-        if (wanted(expr::generate(draw)))
-            return seed;
-    }
-}
-
 TEST_F(ExpressionTest, ImplicitOnesOfLikeLetterTermsAreWrittenOutOnTheSheet)
 {
+    // The first question's draws: sign, size - 1 and letter of term 1; operator (1: "-"),
+    // magnitude - 1 and letter of term 2; the same for term 3.
     const struct {
-        std::function<bool(const expr::Expression&)> wanted;
+        std::array<int, 9> draws;
         const char* listed; // coefficient texts of the three terms on the sheet
     } cases[] = {
         // a + a - 3 becomes 1a + 1a - 3
-        {[](const expr::Expression& e) { return expr::pattern(e) == 1 && e.c1 == 1 && e.m2 == 1; }, "1|1|"},
+        {{0, 0, 1, 0, 0, 1, 1, 2, 0}, "1|1|"},
         // -a - a + 5a: the -1 stays "-"
-        {[](const expr::Expression& e) { return expr::pattern(e) == 4 && e.c1 == -1 && e.m2 == 1 && e.m3 == 5; },
-         "-|1|5"},
+        {{1, 0, 1, 1, 0, 1, 0, 4, 1}, "-|1|5"},
         // 3 - a + 5 stays as shown
-        {[](const expr::Expression& e) { return expr::pattern(e) == 6 && e.c1 == 3 && e.m2 == 1; }, "||"},
+        {{0, 2, 0, 1, 0, 1, 0, 4, 0}, "||"},
         // -a + 4 - 4 stays as shown
-        {[](const expr::Expression& e) { return expr::pattern(e) == 7 && e.c1 == -1; }, "-||"},
+        {{1, 0, 1, 0, 3, 0, 1, 3, 0}, "-||"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.listed);
-        fixSeed(seedFor(c.wanted));
+        ScriptedDraws scripted(c.draws);
+        ScopedDrawSource in(scripted);
         open();
         const ReviewRowNames& row = sheet[0];
         const QString coefficients = ui::text(w, row.pieces[0]) + "|" + ui::text(w, row.pieces[3]) + "|" +

@@ -4,9 +4,9 @@
 
 #include "shell/menus.h"
 #include "shell/prompt.h"
-#include "shell/random.h"
 #include "signed/helppages.h"
 #include "signed/problems.h"
+#include "testing/draws.h"
 
 using namespace practice;
 
@@ -363,36 +363,15 @@ TEST_F(SignedPracticeWindow, HelpTwiceBringsTheSamePageToTheFront)
     EXPECT_EQ(open, 1);
 }
 
-// The first seed after which the generator gives the wanted problem.
-template <class Generate>
-std::uint64_t seedFor(Generate generate, int first, int second)
-{
-    for (std::uint64_t s = 1; s < 200000; ++s) {
-        fixSeed(s);
-        const SignedProblem p = generate();
-        if (p.first == first && p.second == second)
-            return s;
-    }
-    ADD_FAILURE() << "no seed for " << first << ", " << second;
-    return 0;
-}
+// The draws of an addition, subtraction or multiplication: the first sign (1: minus), the first
+// magnitude - 1, the second sign (1: "-" or a negative factor), the second magnitude - 1.
+using SignDraws = std::array<int, 4>;
 
-std::uint64_t addSubSeed(int first, QChar op, int second)
+// A new instance whose kind 1 problem is drawn from the given values.
+TForm8* practiceWithKindOne(const SignDraws& draws)
 {
-    for (std::uint64_t s = 1; s < 200000; ++s) {
-        fixSeed(s);
-        const SignedProblem p = generateAddSub(9);
-        if (p.first == first && p.op == op && p.second == second)
-            return s;
-    }
-    ADD_FAILURE() << "no seed";
-    return 0;
-}
-
-// A new instance's kind 1 problem after a fixed seed.
-TForm8* practiceWithKindOne(std::uint64_t seed)
-{
-    fixSeed(seed);
+    ScriptedDraws scripted(draws);
+    ScopedDrawSource in(scripted);
     enterPractice(WindowNo::SignedPractice);
     return Form8;
 }
@@ -400,13 +379,15 @@ TForm8* practiceWithKindOne(std::uint64_t seed)
 TEST_F(SignedPracticeWindow, HelpPagesOfTheEdgeCasesThroughTheWindow)
 {
     struct Case {
+        SignDraws draws;
         int first;
         char op;
         int second;
         int page;
     };
-    for (const Case c : {Case{-4, '-', 6, 11}, Case{3, '-', 8, 10}, Case{-4, '+', 6, 10}}) {
-        TForm8* w = practiceWithKindOne(addSubSeed(c.first, QLatin1Char(c.op), c.second));
+    for (const Case c : {Case{{1, 3, 1, 5}, -4, '-', 6, 11}, Case{{0, 2, 1, 7}, 3, '-', 8, 10},
+                         Case{{1, 3, 0, 5}, -4, '+', 6, 10}}) {
+        TForm8* w = practiceWithKindOne(c.draws);
         ASSERT_EQ(ui::text(w, "Label11"), QString::number(c.first));
         ASSERT_EQ(ui::text(w, "Label12"), QString(QLatin1Char(c.op)));
         ASSERT_EQ(ui::text(w, "Label13"), QString::number(c.second));
@@ -415,22 +396,25 @@ TEST_F(SignedPracticeWindow, HelpPagesOfTheEdgeCasesThroughTheWindow)
         form(c.page)->hide();
     }
 
-    // -2 * (-3) in kind 4, -8 : 2 and 8 : (-2) in kind 3.
-    const std::uint64_t times = seedFor([] { return generateMultiplication(9, 8); }, -2, -3);
-    const std::uint64_t byTwo = seedFor([] { return generateDivision(ReseedAt::BeforeSigns); }, -8, 2);
-    const std::uint64_t byMinusTwo = seedFor([] { return generateDivision(ReseedAt::BeforeSigns); }, 8, -2);
-    for (const std::uint64_t seed : {byTwo, byMinusTwo}) {
+    // -2 * (-3) in kind 4, -8 : 2 and 8 : (-2) in kind 3. A division draws the dividend - 1 and
+    // the divisor - 1, then the two signs.
+    const SignDraws times{1, 1, 1, 2};
+    const SignDraws byTwo{7, 1, 1, 0};
+    const SignDraws byMinusTwo{7, 1, 0, 1};
+    for (const SignDraws& division : {byTwo, byMinusTwo}) {
+        ScriptedDraws scripted;
+        ScopedDrawSource in(scripted);
         enterPractice(WindowNo::SignedPractice);
         TForm8* w = Form8;
         answerAndGoOn(w);
         typeAndEnter(w, QString::number(expected(w, 2)));
-        fixSeed(seed);
+        scripted.append(division);
         pressEnter(w);
         ASSERT_EQ(visibleKind(w), 3);
         w->BitBtn2->click();
         EXPECT_TRUE(Form13->isVisible()) << ui::text(w, "Label8") << " : " << ui::text(w, "Label10");
         Form13->hide();
-        if (seed == byMinusTwo) {
+        if (division == byMinusTwo) {
             EXPECT_EQ(ui::text(w, "Label8"), QStringLiteral("8"));
             EXPECT_EQ(ui::text(w, "Label18"), QStringLiteral("("));
             EXPECT_EQ(ui::text(w, "Label10"), QStringLiteral("-2"));
@@ -443,7 +427,7 @@ TEST_F(SignedPracticeWindow, HelpPagesOfTheEdgeCasesThroughTheWindow)
         }
         typeAndEnter(w, QStringLiteral("-4"));
         EXPECT_EQ(ui::text(w, "Label6"), QStringLiteral("Gerai"));
-        fixSeed(times);
+        scripted.append(times);
         pressEnter(w);
         ASSERT_EQ(visibleKind(w), 4);
         EXPECT_EQ(ui::text(w, "Label21"), QStringLiteral("-2"));
@@ -462,7 +446,7 @@ TEST_F(SignedPracticeWindow, HelpPagesOfTheEdgeCasesThroughTheWindow)
 TEST_F(SignedPracticeWindow, EdgeCaseProblemsThroughTheWindow)
 {
     // A drawn 7 - 3 shows -3 - 3 = and expects -6.
-    TForm8* w = practiceWithKindOne(addSubSeed(-3, QLatin1Char('-'), 3));
+    TForm8* w = practiceWithKindOne({0, 6, 1, 2});
     EXPECT_EQ(ui::text(w, "Label11"), QStringLiteral("-3"));
     typeAndEnter(w, QStringLiteral("-06"));
     EXPECT_EQ(ui::text(w, "Label6"), QStringLiteral("Blogai"));
@@ -475,7 +459,8 @@ TEST_F(SignedPracticeWindow, EdgeCaseProblemsThroughTheWindow)
     answerAndGoOn(w);
     // A drawn 7 * 3 shows -3 * 3 = and expects -9.
     typeAndEnter(w, QString::number(expected(w, 4)));
-    fixSeed(seedFor([] { return generateMultiplication(9, 8); }, -3, 3));
+    ScriptedDraws timesThree{0, 6, 0, 2};
+    ScopedDrawSource in(timesThree);
     pressEnter(w);
     ASSERT_EQ(visibleKind(w), 5);
     EXPECT_EQ(ui::text(w, "Label26"), QStringLiteral("-3"));

@@ -1,57 +1,20 @@
 // Property tests of the generators the signed-number practice uses: generateAddSub(9),
 // generateMultiplication(9, 8), generateDivision(ReseedAt::BeforeSigns) and helpPage, over many
-// thousands of fixed seeds; and the drawn problems that the practice reshapes.
+// thousands of fixed seeds; and scripted drawn problems that the practice reshapes.
 #include "shell/random.h"
 #include "signed/problems.h"
+#include "testing/draws.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <functional>
-#include <optional>
 #include <set>
 
 namespace {
 
 constexpr std::uint64_t seeds = 20000;
-
-// The raw draws in the order the generators take them, made from the same seed, so that a test
-// can pick the seed of a drawn problem.
-struct Draws {
-    int s1, a, s2, b;
-};
-
-// Addition/subtraction and multiplication: reseed, s1 = draw(2), a = draw(9) + 1, s2 = draw(2),
-// b = draw(n) + 1.
-Draws signDraws(std::uint64_t seed, int secondRange)
-{
-    fixSeed(seed);
-    reseed();
-    Draws d{};
-    d.s1 = draw(2);
-    d.a = draw(9) + 1;
-    d.s2 = draw(2);
-    d.b = draw(secondRange) + 1;
-    return d;
-}
-
-// Division in the practice: d = draw(20) + 1, v = draw(8) + 1, then reseed, s1, s2.
-struct DivisionDraws {
-    int d, v, s1, s2;
-};
-DivisionDraws divisionDraws(std::uint64_t seed)
-{
-    fixSeed(seed);
-    DivisionDraws x{};
-    x.d = draw(20) + 1;
-    x.v = draw(8) + 1;
-    reseed();
-    x.s1 = draw(2);
-    x.s2 = draw(2);
-    return x;
-}
 
 SignedProblem addSub(std::uint64_t seed)
 {
@@ -71,32 +34,25 @@ SignedProblem division(std::uint64_t seed)
     return generateDivision(ReseedAt::BeforeSigns);
 }
 
-// The first seed whose draws satisfy the predicate.
-template <class D>
-std::uint64_t seedWhere(const std::function<D(std::uint64_t)>& draws, const std::function<bool(const D&)>& wanted)
+// Problems from scripted draws. Addition, subtraction and multiplication draw the first sign
+// (1: minus), the first magnitude - 1, the second sign (1: "-" or a negative factor) and the
+// second magnitude - 1; division draws the dividend - 1, the divisor - 1 and the two signs.
+SignedProblem drawnAddSub(std::initializer_list<int> values)
 {
-    for (std::uint64_t s = 1; s < 1000000; ++s)
-        if (wanted(draws(s)))
-            return s;
-    ADD_FAILURE() << "no seed found";
-    return 0;
+    ScriptedDraws draws(values);
+    return generateAddSub(9, draws);
 }
 
-std::uint64_t addSubSeed(int s1, int a, int s2, int b)
+SignedProblem drawnMultiplication(std::initializer_list<int> values)
 {
-    return seedWhere<Draws>([](std::uint64_t s) { return signDraws(s, 9); },
-                            [=](const Draws& d) { return d.s1 == s1 && d.a == a && d.s2 == s2 && d.b == b; });
+    ScriptedDraws draws(values);
+    return generateMultiplication(9, 8, draws);
 }
 
-std::uint64_t multiplicationSeed(int s1, int a, int s2, int b)
+SignedProblem drawnDivision(std::initializer_list<int> values)
 {
-    return seedWhere<Draws>([](std::uint64_t s) { return signDraws(s, 8); },
-                            [=](const Draws& d) { return d.s1 == s1 && d.a == a && d.s2 == s2 && d.b == b; });
-}
-
-std::uint64_t divisionSeed(int d, int v)
-{
-    return seedWhere<DivisionDraws>(divisionDraws, [=](const DivisionDraws& x) { return x.d == d && x.v == v; });
+    ScriptedDraws draws(values);
+    return generateDivision(ReseedAt::BeforeSigns, draws);
 }
 
 bool isAddSub(const SignedProblem& p)
@@ -235,7 +191,7 @@ TEST(SignedPracticeGenerators, RaiseToMultipleGivesTheSmallestFittingMultiple)
 // Drawn problems that the practice reshapes.
 TEST(SignedPracticeGenerators, DrawnSevenMinusThreeIsAskedAsMinusThreeMinusThree)
 {
-    const SignedProblem p = addSub(addSubSeed(0, 7, 1, 3));
+    const SignedProblem p = drawnAddSub({0, 6, 1, 2});
     EXPECT_EQ(p.firstText(), QStringLiteral("-3"));
     EXPECT_EQ(p.op, QLatin1Char('-'));
     EXPECT_EQ(p.secondText(), QStringLiteral("3"));
@@ -246,7 +202,7 @@ TEST(SignedPracticeGenerators, DrawnSevenMinusThreeIsAskedAsMinusThreeMinusThree
 
 TEST(SignedPracticeGenerators, DrawnThreeMinusEightStays)
 {
-    const SignedProblem p = addSub(addSubSeed(0, 3, 1, 8));
+    const SignedProblem p = drawnAddSub({0, 2, 1, 7});
     EXPECT_EQ(p.first, 3);
     EXPECT_EQ(p.op, QLatin1Char('-'));
     EXPECT_EQ(p.second, 8);
@@ -257,7 +213,7 @@ TEST(SignedPracticeGenerators, DrawnThreeMinusEightStays)
 
 TEST(SignedPracticeGenerators, DrawnAPlusBIsAskedAsMinusAPlusB)
 {
-    const SignedProblem p = addSub(addSubSeed(0, 4, 0, 6));
+    const SignedProblem p = drawnAddSub({0, 3, 0, 5});
     EXPECT_EQ(p.first, -4);
     EXPECT_EQ(p.op, QLatin1Char('+'));
     EXPECT_EQ(p.second, 6);
@@ -267,7 +223,7 @@ TEST(SignedPracticeGenerators, DrawnAPlusBIsAskedAsMinusAPlusB)
 
 TEST(SignedPracticeGenerators, DrawnSevenTimesThreeIsAskedAsMinusThreeTimesThree)
 {
-    const SignedProblem p = multiplication(multiplicationSeed(0, 7, 0, 3));
+    const SignedProblem p = drawnMultiplication({0, 6, 0, 2});
     EXPECT_EQ(p.first, -3);
     EXPECT_EQ(p.second, 3);
     EXPECT_EQ(p.bracketText(), QString());
@@ -278,7 +234,7 @@ TEST(SignedPracticeGenerators, DrawnSevenTimesThreeIsAskedAsMinusThreeTimesThree
 
 TEST(SignedPracticeGenerators, DrawnThirteenByFourBecomesSixteenByFour)
 {
-    const SignedProblem p = division(divisionSeed(13, 4));
+    const SignedProblem p = drawnDivision({12, 3, 0, 1});
     EXPECT_EQ(std::abs(p.first), 16);
     EXPECT_EQ(std::abs(p.second), 4);
     EXPECT_EQ(std::abs(p.answer), 4);
@@ -286,7 +242,7 @@ TEST(SignedPracticeGenerators, DrawnThirteenByFourBecomesSixteenByFour)
 
 TEST(SignedPracticeGenerators, DrawnTwoByFiveBecomesFiveByFive)
 {
-    const SignedProblem p = division(divisionSeed(2, 5));
+    const SignedProblem p = drawnDivision({1, 4, 1, 0});
     EXPECT_EQ(std::abs(p.first), 5);
     EXPECT_EQ(std::abs(p.second), 5);
 }
