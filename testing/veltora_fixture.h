@@ -22,8 +22,13 @@ protected:
         setErrorSink({});
         setProgramEnd({});
         resetProgramEnded();
+        if (noErrorsExpected) {
+            EXPECT_TRUE(errors.isEmpty()) << errors.join(' ').toStdString();
+        }
     }
 
     // The messages the error box would have shown, in order.
     QStringList errors;
+    // When set, a message shown during the test fails it.
+    bool noErrorsExpected = false;
 };

@@ -75,12 +75,8 @@ protected:
     void SetUp() override
     {
         VeltoraWindows::SetUp();
+        noErrorsExpected = true;
         open();
-    }
-    void TearDown() override
-    {
-        VeltoraWindows::TearDown();
-        EXPECT_TRUE(errors.isEmpty()) << errors.join(' ');
     }
 
     void open()

@@ -114,12 +114,8 @@ protected:
     void SetUp() override
     {
         VeltoraWindows::SetUp();
+        noErrorsExpected = true;
         open();
-    }
-    void TearDown() override
-    {
-        VeltoraWindows::TearDown();
-        EXPECT_TRUE(errors.empty());
     }
 
     void open()
