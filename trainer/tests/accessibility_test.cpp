@@ -99,20 +99,12 @@ void checkControls(QWidget* window)
 
 } // namespace
 
-class ZenklaAccessibility : public Zenkla {
+class ZenklaAccessibility : public ZenklaInFolder {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        Zenkla::SetUp();
+        ASSERT_NO_FATAL_FAILURE(ZenklaInFolder::SetUp());
         window->setMessage([](const QString& m) { ADD_FAILURE() << m; });
-    }
-    void TearDown() override
-    {
-        Zenkla::TearDown();
-        QDir::setCurrent(previous);
     }
 
     // The problem on show as the window's operands and sign give it.
@@ -127,9 +119,6 @@ protected:
         ASSERT_TRUE(r.has_value());
         answer(zenkla::numberText(*r, u'.'));
     }
-
-    QTemporaryDir dir{ui::temporaryTemplate()};
-    QString previous;
 };
 
 TEST_F(ZenklaAccessibility, EveryControlOnShowHasARoleAndAName)

@@ -31,23 +31,15 @@ QByteArray bytes(std::initializer_list<int> codes)
     return b;
 }
 
-class ZenklaTest : public Zenkla {
+class ZenklaTest : public ZenklaInFolder {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        Zenkla::SetUp();
+        ASSERT_NO_FATAL_FAILURE(ZenklaInFolder::SetUp());
         window->setMessage([this](const QString& m) {
             messages.append(m);
             tableShownAtMessage = shown("Picture1");
         });
-    }
-    void TearDown() override
-    {
-        Zenkla::TearDown();
-        QDir::setCurrent(previous);
     }
 
     QLineEdit* nameBox() const { return find<QLineEdit>("text2"); }
@@ -108,8 +100,6 @@ protected:
     // come first.
     static qreal rowTop(int k) { return 72 + 20 * k; }
 
-    QTemporaryDir dir{ui::temporaryTemplate()};
-    QString previous;
     QStringList messages;
     bool tableShownAtMessage = false;
 };

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -116,6 +117,26 @@ protected:
 
     zenkla::TForm1* window = nullptr;
     bool ended = false;
+};
+
+// Zenkla started in a temporary folder of its own, where it writes kontr.txt.
+class ZenklaInFolder : public Zenkla {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        Zenkla::SetUp();
+    }
+    void TearDown() override
+    {
+        Zenkla::TearDown();
+        QDir::setCurrent(previous);
+    }
+
+    QTemporaryDir dir{ui::temporaryTemplate()};
+    QString previous;
 };
 
 inline zenkla::Decimal dec(const char* text)
