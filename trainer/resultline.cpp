@@ -2,8 +2,8 @@
 
 #include <atomic>
 
-// What the results file's two platform versions share: the line and the lock wait. Appending
-// is resultsfile.cpp (POSIX) or resultsfile_win.cpp (Windows).
+// What the results file's two platform versions share: the line, the messages and the lock
+// wait. Appending is resultsfile.cpp (POSIX) or resultsfile_win.cpp (Windows).
 
 namespace {
 
@@ -26,6 +26,21 @@ std::optional<QByteArray> resultLine(const QString& name, int grade)
     if (bytes)
         bytes->append("\r\n");
     return bytes;
+}
+
+QString appendFailure(const QString& reason)
+{
+    return QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: %1").arg(reason);
+}
+
+QString busyReason()
+{
+    return QStringLiteral("Failas kontr.txt užimtas: į jį dabar rašo kita programa.");
+}
+
+AppendOutcome unwritableName()
+{
+    return {false, appendFailure(QStringLiteral("Varde yra ženklų, kurių negalima įrašyti koduote Windows-1257."))};
 }
 
 std::chrono::milliseconds resultsLockWait()

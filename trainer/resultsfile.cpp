@@ -12,11 +12,6 @@
 
 namespace {
 
-QString failure(const QString& reason)
-{
-    return QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: %1").arg(reason);
-}
-
 // The reason in Lithuanian for the failures a school computer is likely to meet, the system's
 // own words for the rest.
 QString reasonOf(int error)
@@ -33,7 +28,7 @@ QString reasonOf(int error)
     case EFBIG:
         return QStringLiteral("Failas kontr.txt per didelis arba diske nebėra vietos.");
     case EWOULDBLOCK:
-        return QStringLiteral("Failas kontr.txt užimtas: į jį dabar rašo kita programa.");
+        return busyReason();
     case EROFS:
         return QStringLiteral("Diskas skirtas tik skaityti.");
     case ENOENT:
@@ -241,12 +236,11 @@ AppendOutcome appendResult(const QString& name, int grade)
 {
     const std::optional<QByteArray> line = resultLine(name, grade);
     if (!line)
-        return {false, failure(QStringLiteral(
-                           "Varde yra ženklų, kurių negalima įrašyti koduote Windows-1257."))};
+        return unwritableName();
 
     LockedFile file = openAndLock();
     if (file.fd < 0)
-        return {false, failure(reasonOf(file.error))};
+        return {false, appendFailure(reasonOf(file.error))};
     const bool created = file.created;
     off_t at = -1;
     QByteArray bytes;
@@ -257,7 +251,7 @@ AppendOutcome appendResult(const QString& name, int grade)
         ::close(file.fd);
         file = openAndLock();
         if (file.fd < 0)
-            return {false, failure(reasonOf(error))};
+            return {false, appendFailure(reasonOf(error))};
         if (readAt(file.fd, at, bytes.size()) == bytes)
             error = 0;
         else
@@ -269,6 +263,6 @@ AppendOutcome appendResult(const QString& name, int grade)
     // at closing changes nothing.
     ::close(file.fd);
     if (error != 0)
-        return {false, failure(reasonOf(error))};
+        return {false, appendFailure(reasonOf(error))};
     return {};
 }

@@ -28,6 +28,12 @@ struct AppendOutcome {
     explicit operator bool() const { return ok; }
 };
 
+// What both platforms' appendResult tell: a failure with its reason, in the form above; the
+// reason when another program holds the file; the outcome for a name the code page cannot write.
+QString appendFailure(const QString& reason);
+QString busyReason();
+AppendOutcome unwritableName();
+
 // How long appendResult waits for another program's lock on the file before it reports the
 // file busy: 5 s unless changed (tests shorten or lengthen it).
 std::chrono::milliseconds resultsLockWait();

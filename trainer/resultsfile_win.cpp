@@ -14,13 +14,6 @@
 
 namespace {
 
-QString failure(const QString& reason)
-{
-    return QStringLiteral("Nepavyko įrašyti rezultato į failą kontr.txt.\nPriežastis: %1").arg(reason);
-}
-
-const QString busy = QStringLiteral("Failas kontr.txt užimtas: į jį dabar rašo kita programa.");
-
 // ERROR_DISK_QUOTA_EXCEEDED, which mingw's headers lack.
 constexpr DWORD diskQuotaExceeded = 1295;
 
@@ -42,7 +35,7 @@ QString reasonOf(DWORD error)
         return QStringLiteral("Failas kontr.txt per didelis arba diske nebėra vietos.");
     case ERROR_LOCK_VIOLATION:
     case ERROR_SHARING_VIOLATION:
-        return busy;
+        return busyReason();
     case ERROR_WRITE_PROTECT:
         return QStringLiteral("Diskas skirtas tik skaityti.");
     case ERROR_PATH_NOT_FOUND:
@@ -155,20 +148,19 @@ AppendOutcome appendResult(const QString& name, int grade)
 {
     const std::optional<QByteArray> line = resultLine(name, grade);
     if (!line)
-        return {false, failure(QStringLiteral(
-                           "Varde yra ženklų, kurių negalima įrašyti koduote Windows-1257."))};
+        return unwritableName();
 
     const auto deadline = std::chrono::steady_clock::now() + resultsLockWait();
     DWORD error = 0;
     const HANDLE file = openForAppending(deadline, error);
     if (file == INVALID_HANDLE_VALUE)
-        return {false, failure(reasonOf(error))};
+        return {false, appendFailure(reasonOf(error))};
 
     error = lockWholeFile(file, deadline);
     const bool locked = error == 0;
     if (!locked && !lockingUnsupported(error)) {
         CloseHandle(file);
-        return {false, failure(reasonOf(error))};
+        return {false, appendFailure(reasonOf(error))};
     }
 
     // Under the lock the file ends where its last line ends, and the line goes there. Only a
@@ -203,6 +195,6 @@ AppendOutcome appendResult(const QString& name, int grade)
         unlockWholeFile(file);
     CloseHandle(file);
     if (error != 0)
-        return {false, failure(reasonOf(error))};
+        return {false, appendFailure(reasonOf(error))};
     return {};
 }
