@@ -173,7 +173,17 @@ struct LockedFile {
     bool created = false;
     bool readable = true;
     int error = 0; // why fd is -1
+    int opener = -1; // a second descriptor opened under the lock, see openAndLock
 };
+
+// Closes the locked descriptor first: closing any descriptor of the file drops the lock.
+void closeFile(LockedFile& file)
+{
+    ::close(file.fd);
+    if (file.opener >= 0)
+        ::close(file.opener);
+    file.fd = file.opener = -1;
+}
 
 // The file opened and locked; a file system that cannot lock gets the line without the lock
 // rather than lose it.
@@ -190,7 +200,13 @@ LockedFile openAndLock()
         ::close(file.fd);
         file.fd = -1;
         file.error = error;
+        return file;
     }
+    // An SMB client may keep the file's length from before it got the lock for a while (after a
+    // server restart it was seen to miss three lines another client had written meanwhile), and
+    // would then append over them. Opening the file asks the server for its length afresh; the
+    // second descriptor stays open until the lock is given up, since closing it would drop the lock.
+    file.opener = ::open(resultsFileName, O_RDONLY | O_CLOEXEC);
     return file;
 }
 
@@ -245,11 +261,19 @@ AppendOutcome appendResult(const QString& name, int grade)
     off_t at = -1;
     QByteArray bytes;
     int error = writeLine(file, *line, at, bytes);
-    if ((error == EIO || error == ESTALE) && file.readable && at >= 0) {
-        // The server may have restarted in the middle, and the lock gone with it: the file is
-        // opened and locked again, and the line written anew unless it reached the file before.
-        ::close(file.fd);
+    // A lost connection (a server restart, which takes the lock with it) shows as EIO, ESTALE,
+    // or EBADF when the client could not open the file again on the new server.
+    if ((error == EIO || error == ESTALE || error == EBADF) && file.readable && at >= 0) {
+        // The file is opened and locked again, while the server comes back, and the line written
+        // anew unless it reached the file before: a later try would not know where to look.
+        closeFile(file);
+        const auto deadline = std::chrono::steady_clock::now() + resultsLockWait();
         file = openAndLock();
+        while (file.fd < 0 && std::chrono::steady_clock::now() < deadline) {
+            const struct timespec pause {0, 250'000'000L};
+            ::nanosleep(&pause, nullptr);
+            file = openAndLock();
+        }
         if (file.fd < 0)
             return {false, appendFailure(reasonOf(error))};
         if (readAt(file.fd, at, bytes.size()) == bytes)
@@ -261,7 +285,7 @@ AppendOutcome appendResult(const QString& name, int grade)
         syncWorkingDirectory();
     // Closing releases the lock. After a successful fsync the line is on the disk, so an error
     // at closing changes nothing.
-    ::close(file.fd);
+    closeFile(file);
     if (error != 0)
         return {false, appendFailure(reasonOf(error))};
     return {};

@@ -53,8 +53,11 @@ void setResultsLockWait(std::chrono::milliseconds wait);
 //    the line starts on a line of its own: a carriage return and line feed go before it;
 //  - the file (and a newly made directory entry) is flushed to the disk, and the line read
 //    back from where it was written, before success is reported;
-//  - when the connection to the server was lost in the middle (EIO, ESTALE: a server restart
-//    takes the lock with it), the file is opened and locked again, and the line written anew
-//    unless it is found where it was written.
+//  - the length is asked afresh once the lock is held (a second descriptor opened under it): an
+//    SMB client may otherwise keep one from before another client's lines;
+//  - when the connection to the server was lost in the middle (EIO, ESTALE, EBADF: a server
+//    restart takes the lock with it), the file is opened and locked again, for as long as the
+//    lock wait while the server comes back, and the line written anew unless it is found where
+//    it was written.
 // A failure comes back as the outcome; the caller shows it and goes on.
 AppendOutcome appendResult(const QString& name, int grade);
