@@ -173,17 +173,7 @@ struct LockedFile {
     bool created = false;
     bool readable = true;
     int error = 0; // why fd is -1
-    int opener = -1; // a second descriptor opened under the lock, see openAndLock
 };
-
-// Closes the locked descriptor first: closing any descriptor of the file drops the lock.
-void closeFile(LockedFile& file)
-{
-    ::close(file.fd);
-    if (file.opener >= 0)
-        ::close(file.opener);
-    file.fd = file.opener = -1;
-}
 
 // The file opened and locked; a file system that cannot lock gets the line without the lock
 // rather than lose it.
@@ -200,13 +190,7 @@ LockedFile openAndLock()
         ::close(file.fd);
         file.fd = -1;
         file.error = error;
-        return file;
     }
-    // An SMB client may keep the file's length from before it got the lock for a while (after a
-    // server restart it was seen to miss three lines another client had written meanwhile), and
-    // would then append over them. Opening the file asks the server for its length afresh; the
-    // second descriptor stays open until the lock is given up, since closing it would drop the lock.
-    file.opener = ::open(resultsFileName, O_RDONLY | O_CLOEXEC);
     return file;
 }
 
@@ -215,9 +199,12 @@ LockedFile openAndLock()
 int writeLine(const LockedFile& file, const QByteArray& line, off_t& at, QByteArray& bytes)
 {
     const int fd = file.fd;
-    // Under the lock the file ends where its last line ends. Seeking to the end makes an SMB
-    // client ask the server for the length: the one it kept from before the lock can be short of
-    // another client's lines, and the append would then write over them.
+    // Under the lock the file ends where its last line ends. The client is made to ask the
+    // server for the length: the one an SMB client kept from before the lock can be short of
+    // another client's lines (seen after a server restart even with the seek to the end), and
+    // the append would then write over them.
+    struct statx fresh {};
+    ::statx(fd, "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_SIZE, &fresh);
     const off_t before = ::lseek(fd, 0, SEEK_END);
     at = before;
     bytes = line;
@@ -261,12 +248,14 @@ AppendOutcome appendResult(const QString& name, int grade)
     off_t at = -1;
     QByteArray bytes;
     int error = writeLine(file, *line, at, bytes);
-    // A lost connection (a server restart, which takes the lock with it) shows as EIO, ESTALE,
-    // or EBADF when the client could not open the file again on the new server.
-    if ((error == EIO || error == ESTALE || error == EBADF) && file.readable && at >= 0) {
+    // Any other failure than a full or read-only disk may be a lost connection (a server
+    // restart, which takes the lock with it): an SMB client then reports EIO, ESTALE, EBADF or
+    // even EAGAIN, and the line may have reached the file all the same.
+    const bool diskRefused = error == ENOSPC || error == EDQUOT || error == EFBIG || error == EROFS;
+    if (error != 0 && !diskRefused && file.readable && at >= 0) {
         // The file is opened and locked again, while the server comes back, and the line written
         // anew unless it reached the file before: a later try would not know where to look.
-        closeFile(file);
+        ::close(file.fd);
         const auto deadline = std::chrono::steady_clock::now() + resultsLockWait();
         file = openAndLock();
         while (file.fd < 0 && std::chrono::steady_clock::now() < deadline) {
@@ -285,7 +274,7 @@ AppendOutcome appendResult(const QString& name, int grade)
         syncWorkingDirectory();
     // Closing releases the lock. After a successful fsync the line is on the disk, so an error
     // at closing changes nothing.
-    closeFile(file);
+    ::close(file.fd);
     if (error != 0)
         return {false, appendFailure(reasonOf(error))};
     return {};

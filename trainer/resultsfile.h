@@ -53,9 +53,9 @@ void setResultsLockWait(std::chrono::milliseconds wait);
 //    the line starts on a line of its own: a carriage return and line feed go before it;
 //  - the file (and a newly made directory entry) is flushed to the disk, and the line read
 //    back from where it was written, before success is reported;
-//  - the length is asked afresh once the lock is held (a second descriptor opened under it): an
-//    SMB client may otherwise keep one from before another client's lines;
-//  - when the connection to the server was lost in the middle (EIO, ESTALE, EBADF: a server
+//  - the length is asked of the server afresh once the lock is held: an SMB client may
+//    otherwise keep one from before another client's lines;
+//  - when writing fails otherwise than for a full or read-only disk (a lost connection: a server
 //    restart takes the lock with it), the file is opened and locked again, for as long as the
 //    lock wait while the server comes back, and the line written anew unless it is found where
 //    it was written.
