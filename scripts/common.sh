@@ -4,7 +4,7 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # What building and running both programs needs.
-PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev fonts-texgyre fonts-liberation)
+PACKAGES=(build-essential cmake libgtest-dev libjpeg-dev qt6-base-dev libxcb1-dev fonts-texgyre fonts-liberation)
 # What making and checking the Debian packages needs (scripts/package.sh, the packages test):
 # CPack's dependency scan runs `file` and dpkg-shlibdeps on the programs.
 PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream)

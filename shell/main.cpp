@@ -1,5 +1,7 @@
 #include "shell/forms.h"
 
+#include "shell/x11colormap.h"
+
 #include <QApplication>
 
 #ifdef Q_OS_WIN
@@ -9,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    DefaultColormap::install();
     QApplication::setApplicationName(QStringLiteral("Veltora 7"));
 #ifdef Q_OS_WIN
     addInstalledFonts();

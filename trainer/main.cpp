@@ -1,6 +1,8 @@
 // Zenkla: the trainer for arithmetic with positive and negative numbers.
 #include "trainer/forms.h"
 
+#include "shell/x11colormap.h"
+
 #include <QApplication>
 
 #ifdef Q_OS_WIN
@@ -10,6 +12,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    DefaultColormap::install();
 #ifdef Q_OS_WIN
     addInstalledFonts();
 #endif
